@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Language.h"
+
+namespace palaver {
+
+class TLineOfArgumentation;
+
+// The program-wide state: each item exists once, for the whole run. Every layer reads it under
+// these names (the status computation reads Language; the line of argumentation reads
+// InteractiveMoves; the replay clears InteractiveMoves and RefreshViews while it runs), which is
+// why it lives in a header of its own with no dependencies. The dialogs and the main window are
+// owned by the Qt application object, not by this struct.
+struct TProgramState {
+  // The current line of argumentation; New, Open, Back, Forward and the deletions replace it.
+  std::shared_ptr<TLineOfArgumentation> LineOfArgumentation;
+  // Transcript lines of the moves that Back has taken back and Forward can replay.
+  std::vector<std::string> ForwardLines;
+  TLanguage Language = TLanguage::English;
+  bool LoggingOn = false;
+  std::string LogFileName;
+  std::vector<std::string> LogLines;
+  bool SavingAllowed = true;
+  // False only while a transcript is replayed: moves then ask the user nothing.
+  bool InteractiveMoves = true;
+  // False only while a transcript is replayed: RefreshCurrentView then does nothing.
+  bool RefreshViews = true;
+  bool ArgumentsNotCoordinated = false;
+};
+
+// The one instance. Start-up (and every test that needs a clean slate) calls ResetProgramState.
+inline TProgramState& State() {
+  static TProgramState Instance;
+  return Instance;
+}
+
+inline void ResetProgramState() { State() = TProgramState{}; }
+
+}  // namespace palaver
