@@ -1,0 +1,268 @@
+#include "views/DiagramLayout.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "views/WordWrap.h"
+
+namespace palaver {
+
+namespace {
+
+constexpr int IndentWidth = 18;
+
+// The element at Index of a list that should run parallel to another, or null when the lists do
+// not match (the status computation always builds them in step; a hand-made tree may not).
+template <class T>
+const T* ParallelElement(const TObjectList<T>& List, int Index) {
+  return Index < List.Count() ? List[Index].get() : nullptr;
+}
+
+bool IsJustified(const TDialecticalArgument* D) {
+  return D != nullptr && D->Status == TJustificationStatus::Justified;
+}
+
+}  // namespace
+
+std::string BoxText(std::string_view Sentence) {
+  if (Sentence.size() >= 2 && Sentence.front() == '(' && Sentence.back() == ')')
+    Sentence = Sentence.substr(1, Sentence.size() - 2);
+  return std::string(Sentence);
+}
+
+TDiagramLayout::TDiagramLayout(const TTextMeasurer& Measurer, int SurfaceWidth,
+                               bool ShowStructureOnly)
+    : ShowStructureOnly(ShowStructureOnly), Measurer(Measurer) {
+  Picture.Width = SurfaceWidth;
+}
+
+void TDiagramLayout::ClearSurface() {
+  Pen = {WhiteColour, TPenStyle::Solid};
+  Picture.ClearPrimitives();
+  Picture.Add(MakeClearPrimitive({0, 0, Picture.Width, Picture.Height}));
+}
+
+void TDiagramLayout::DrawDiagram(const TDialecticalArguments& MaximalDialecticalArguments) {
+  ClearSurface();
+  // One argument follows the other with no gap: the row carries on.
+  int Row = 0;
+  for (const PDialecticalArgument& D : MaximalDialecticalArguments) {
+    int Indent = 0;
+    if (D) DrawDialecticalArgument(*D, Row, Indent);
+  }
+}
+
+void TDiagramLayout::DrawDiagram(const TArgumentationStage& Stage) {
+  DrawDiagram(Stage.MaximalDialecticalArguments);
+}
+
+void TDiagramLayout::DrawStatements(const TStatements& Statements) {
+  ClearSurface();
+  int Row = 0;
+  for (const PStatement& S : Statements)
+    if (S) DrawStatementBox(*S, Row, 0, 0, TBoxColourMode::ByStatus);
+}
+
+void TDiagramLayout::DrawStatements(const TArgumentationStage& Stage) {
+  DrawStatements(Stage.Statements);
+}
+
+void TDiagramLayout::DrawDialecticalArgument(const TDialecticalArgument& D, int& Row, int& Indent) {
+  if (!D.Conclusion) return;
+  const int Pitch = RowPitch();
+  const int K = Indent;
+  const int N = D.Steps.Count();
+  // The box shows the status of this dialectical argument, which inside a larger one can differ
+  // from the statement's own status.
+  TBoxColourMode Mode = TBoxColourMode::ByStatus;
+  if (D.Status == TJustificationStatus::Justified) Mode = TBoxColourMode::AsJustified;
+  if (D.Status == TJustificationStatus::Unjustified) Mode = TBoxColourMode::AsUnjustified;
+  DrawStatementBox(*D.Conclusion, Row, K, N, Mode);
+  const int ConclusionBottom = Pitch * (Row - 1) + 24;
+
+  for (int I = 0; I < N; ++I) {
+    // The first step is indented furthest, the last one level deeper than the conclusion, so
+    // that the connectors never cross.
+    const int E = K + N - I;
+    const TStep* S = D.Steps[I].get();
+    const TDialecticalArgument* A = ParallelElement(D.InitialDialecticalArguments, I);
+    if (S == nullptr) continue;
+
+    Indent = E;
+    if (S->WarrantingDialecticalArgument)
+      DrawDialecticalArgument(*S->WarrantingDialecticalArgument, Row, Indent);
+    Indent = E;
+    DrawUndercutters(*S, Row, Indent);
+
+    SetConnectorPen(*S, A);
+    if (ShowStructureOnly) SetStructureOnlyPen();
+    // The connector leaves the reason's box (drawn next, at this row) 10 pixels below its top
+    // and rises to the conclusion's bottom edge.
+    const int X0 = IndentWidth * E - 9;
+    const int Y0 = Pitch * Row + 12;
+    const int Yc = ConclusionBottom;
+    AddLine(IndentWidth * E + 1, Y0, X0, Y0);
+    AddLine(X0, Y0, X0, Yc);
+    if (S->ConnectionKind == TConnectionKind::Defeating) {
+      AddCross(X0, Yc);
+    } else {
+      AddLine(X0, Yc, X0 - 5, Yc + 5);
+      AddLine(X0, Yc, X0 + 5, Yc + 5);
+    }
+
+    Indent = E;
+    if (A != nullptr) DrawDialecticalArgument(*A, Row, Indent);
+  }
+}
+
+void TDiagramLayout::DrawUndercutters(const TStep& S, int& Row, int& Indent) {
+  const int E = Indent;
+  for (int J = 0; J < S.Undercutters.Count(); ++J) {
+    const TUndercutter* U = S.Undercutters[J].get();
+    const TDialecticalArgument* B = ParallelElement(S.UndercuttingDialecticalArguments, J);
+    if (U == nullptr) continue;
+
+    Indent = E;
+    if (U->WarrantingDialecticalArgument)
+      DrawDialecticalArgument(*U->WarrantingDialecticalArgument, Row, Indent);
+
+    SetUndercutterPen(*U, B);
+    if (ShowStructureOnly) SetStructureOnlyPen();
+    Indent = E;
+    // A short line from the exception's box (drawn next) to a cross on the step's vertical
+    // connector, which is drawn after the undercutters.
+    const int X = IndentWidth * E - 9;
+    const int Y = RowPitch() * Row + 12;
+    AddLine(IndentWidth * E + 1, Y, X, Y);
+    Pen.Style = TPenStyle::Solid;
+    AddCross(X, Y);
+
+    if (B != nullptr) DrawDialecticalArgument(*B, Row, Indent);
+  }
+}
+
+void TDiagramLayout::DrawStatementBox(const TStatement& S, int& Row, int Indent, int StepCount,
+                                      TBoxColourMode Mode) {
+  const int Th = Measurer.TextHeight();
+  const int D = Th + 15;
+  const std::string Text = BoxText(S.Sentence);
+
+  int TextOffset = 18;
+  int WrapWidth = Picture.Width - IndentWidth * Indent - 30;
+  int Extra = 28;
+  if (ShowStructureOnly) {
+    // No icon column: the text moves left and may run 18 pixels further.
+    Pen = {BlackColour, TPenStyle::Solid};
+    Font = {BlackColour, TFontStyle::Regular};
+    WrapWidth += 18;
+    TextOffset = 1;
+    Extra = 10;
+  } else {
+    SetBoxColours(S, Mode);
+  }
+  const std::vector<std::string> Lines = WrapText(Text, WrapWidth, Font.Style, Measurer);
+  const int L = static_cast<int>(Lines.size());
+  std::vector<int> LineWidths;
+  for (const std::string& Line : Lines)
+    LineWidths.push_back(Measurer.TextWidth(Line, Font.Style));
+  // Several lines fill the wrap width. Only when the box is so deep in the drawing that not even
+  // one character fits are the lines wider than that; the box then still holds them.
+  const int Widest = *std::max_element(LineWidths.begin(), LineWidths.end());
+  const int TextWidth = L == 1 ? Widest : std::max(WrapWidth, Widest);
+  // The box reaches over the connectors of all the steps drawn below it.
+  const int BoxWidth = std::max(TextWidth + Extra, IndentWidth * StepCount - 3);
+
+  const int R = ((Th + 3) * L + 5) / D + 1;
+  const int Left = IndentWidth * Indent + 2;
+  const int Top = D * Row + 2;
+  const int Right = Left + BoxWidth;
+  const int Bottom = D * (Row + R - 1) + 24;
+  Picture.Add(MakeBoxPrimitive({Left, Top, Right, Bottom}, Pen));
+  Picture.Height = std::max(Picture.Height, Bottom + 2);
+
+  // The text block is centred vertically in the box with a line pitch of th + 3.
+  const int TextX = IndentWidth * Indent + 5 + TextOffset;
+  const int TextTop = Top + ((Bottom - Top) - (Th + 3) * L) / 2;
+  for (int I = 0; I < L; ++I) {
+    const std::string& Line = Lines[static_cast<std::size_t>(I)];
+    if (Line.empty()) continue;
+    Picture.Add(MakeTextPrimitive({TextX, TextTop + (Th + 3) * I},
+                                  LineWidths[static_cast<std::size_t>(I)], Th, Line, Font));
+  }
+
+  if (!ShowStructureOnly) {
+    const int Image = S.StatementType == TStatementType::Assumption ? AssumptionImage : IssueImage;
+    Picture.Add(
+        MakeIconPrimitive({IndentWidth * Indent + 5, D * Row + (Bottom - Top) / 2 - 6}, Image));
+  }
+  Row += R;
+}
+
+void TDiagramLayout::SetBoxColours(const TStatement& S, TBoxColourMode Mode) {
+  if (Mode == TBoxColourMode::ByStatus) {
+    // A statement not yet evaluated never reaches a drawing (every shown stage has been
+    // recomputed); should one, it keeps the colours the previous box left behind.
+    if (S.JustificationStatus == TJustificationStatus::Justified)
+      Mode = TBoxColourMode::AsJustified;
+    if (S.JustificationStatus == TJustificationStatus::Unjustified)
+      Mode = TBoxColourMode::AsUnjustified;
+  }
+  if (Mode == TBoxColourMode::AsJustified) {
+    Pen = {BlueColour, TPenStyle::Solid};
+    Font = {BlueColour, TFontStyle::Bold};
+  } else if (Mode == TBoxColourMode::AsUnjustified) {
+    Pen = {TealColour, TPenStyle::Solid};
+    Font = {TealColour, TFontStyle::Italic};
+  }
+}
+
+void TDiagramLayout::SetConnectorPen(const TStep& S, const TDialecticalArgument* Reason) {
+  if (S.WarrantUnjustified) {
+    Pen = {GreyColour, TPenStyle::Dotted};
+    return;
+  }
+  Pen.Style = TPenStyle::Solid;
+  if (Reason == nullptr || Reason->Status == TJustificationStatus::Unjustified) {
+    Pen.Colour = TealColour;
+  } else if (Reason->Status == TJustificationStatus::Justified) {
+    // A justified reason gives a blue arrow unless an active exception undercuts the step.
+    bool Undercut = false;
+    for (int J = 0; J < S.Undercutters.Count(); ++J) {
+      const TUndercutter* U = S.Undercutters[J].get();
+      if (U != nullptr && !U->WarrantUnjustified &&
+          IsJustified(ParallelElement(S.UndercuttingDialecticalArguments, J)))
+        Undercut = true;
+    }
+    Pen.Colour = Undercut ? TealColour : BlueColour;
+  }
+}
+
+void TDiagramLayout::SetUndercutterPen(const TUndercutter& U,
+                                       const TDialecticalArgument* Exception) {
+  if (U.WarrantUnjustified) {
+    Pen = {GreyColour, TPenStyle::Dotted};
+    return;
+  }
+  Pen.Style = TPenStyle::Solid;
+  if (Exception == nullptr || Exception->Status == TJustificationStatus::Unjustified)
+    Pen.Colour = TealColour;
+  else if (Exception->Status == TJustificationStatus::Justified)
+    Pen.Colour = RedColour;
+}
+
+void TDiagramLayout::SetStructureOnlyPen() {
+  Pen = {BlackColour, TPenStyle::Solid};
+  Font.Colour = BlackColour;
+}
+
+void TDiagramLayout::AddLine(int X1, int Y1, int X2, int Y2) {
+  Picture.Add(MakeLinePrimitive({X1, Y1}, {X2, Y2}, Pen));
+}
+
+void TDiagramLayout::AddCross(int X, int Y) {
+  AddLine(X - 3, Y - 3, X + 4, Y + 4);
+  AddLine(X - 3, Y + 3, X + 4, Y - 4);
+}
+
+}  // namespace palaver

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <string_view>
+
+#include "views/DiagramPicture.h"
+#include "views/TextMeasurer.h"
+
+class QIODevice;
+class QPainter;
+class QPaintDevice;
+
+namespace palaver {
+
+// The font the diagram is drawn in: the platform's sans-serif font at 8 points. Every measure
+// of the drawing is taken from this font as the paint device resolves it.
+QFont DiagramFont();
+
+// The font in one of the diagram's styles.
+QFont StyledFont(const QFont& Font, TFontStyle Style);
+
+// Measures text in a Qt font, in the logical pixels of the device (the screen when none is
+// given), which is what the painter draws in, also on high-resolution screens.
+class TQtTextMeasurer : public TTextMeasurer {
+ public:
+  explicit TQtTextMeasurer(const QFont& Font, QPaintDevice* Device = nullptr);
+
+  int TextHeight() const override { return Height; }
+  int TextWidth(std::string_view Text, TFontStyle Style) const override;
+
+ private:
+  std::array<QFontMetrics, 3> Metrics;
+  int Height = 0;
+};
+
+// Paints Exposed white and then the primitives of Picture that meet it, clipped to Exposed,
+// shapes without antialiasing. The one drawing routine: the window's paint surface and every
+// export go through it.
+void PaintDiagram(QPainter& Painter, const TDiagramPicture& Picture, const QFont& Font,
+                  const QRect& Exposed);
+
+// The whole picture in a white image of the picture's size (at least 1 x 1 pixel, so that an
+// empty diagram still gives an image that can be saved).
+QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font);
+
+// The whole picture as an SVG document or a one-page PDF, sized in the picture's pixels at 96
+// dots per inch. False when the device could not be written.
+bool WriteDiagramSvg(const TDiagramPicture& Picture, const QFont& Font, QIODevice& Device);
+bool WriteDiagramPdf(const TDiagramPicture& Picture, const QFont& Font, QIODevice& Device);
+
+}  // namespace palaver

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "views/TextMeasurer.h"
+
+namespace palaver {
+
+// Breaks Text into the lines a word-wrapping multi-line text control of width Width would show:
+// lines break at spaces (the spaces at a break are dropped), every line fits Width in the given
+// style unless it holds a single character, a word longer than a line is broken between
+// characters, and an explicit line break (CR LF, LF or CR) always ends a line (one at the very
+// end of the text opens no further line). Always returns at least one line; an empty text gives
+// one empty line.
+std::vector<std::string> WrapText(std::string_view Text, int Width, TFontStyle Style,
+                                  const TTextMeasurer& Measurer);
+
+}  // namespace palaver
