@@ -1,0 +1,100 @@
+#include "line/LineOfArgumentation.h"
+
+#include <utility>
+
+#include "app/MessageBoxes.h"
+#include "app/ProgramState.h"
+#include "app/UserActionLog.h"
+#include "line/LineTexts.h"
+#include "line/MoveLines.h"
+
+namespace palaver {
+
+namespace {
+
+// Appends the note for one statement of a connection move when the statement is already in
+// the stage with another type; notes after the first go on a new line.
+void AddOverrulingNote(const TArgumentationStage& Stage, const TStatement& S, TMoveRole Role,
+                       bool InExceptionMove, std::string& Notes) {
+  PStatement Existing;
+  if (Stage.IsNewStatement(S, Existing) || Existing->StatementType == S.StatementType) return;
+  if (!Notes.empty()) Notes += "\r\n";
+  Notes += OverrulingNote(State().Language, Role, S.Sentence, InExceptionMove);
+}
+
+}  // namespace
+
+TLineOfArgumentation::TLineOfArgumentation(TLineOfArgumentationHost& Host) : Host(&Host) {
+  CurrentStage = std::make_shared<TArgumentationStage>();
+  ArgumentationStages.Add(CurrentStage);
+}
+
+void TLineOfArgumentation::RecordMove(const PArgumentationStage& NewStage,
+                                      std::vector<std::string> Lines) {
+  auto Move = std::make_shared<TArgumentationMove>();
+  Move->PreStage = CurrentStage;
+  Move->PostStage = NewStage;
+  Move->Move = std::move(Lines);
+  ArgumentationMoves.Add(std::move(Move));
+  ArgumentationStages.Add(NewStage);
+  CurrentStage = NewStage;
+  Changed = true;
+}
+
+bool TLineOfArgumentation::ConfirmOverruling(const std::string& Question,
+                                             const std::string& Subject) {
+  const bool Yes = Host->MessageBoxes().Confirmation(Question) == TAnswer::Yes;
+  LogUserAction("Message: " + Subject + "; Answer: " + (Yes ? "Yes" : "No"));
+  return Yes;
+}
+
+bool TLineOfArgumentation::DoStatementMove(const PStatement& S) {
+  PStatement Existing;
+  if (!CurrentStage->IsNewStatement(*S, Existing) && State().InteractiveMoves) {
+    if (Existing->StatementType == S->StatementType) {
+      Host->MessageBoxes().Warning(ReAddingStatementText(State().Language, S->Sentence));
+      LogUserAction("Message: Re-adding statement");
+      return false;
+    }
+    if (!ConfirmOverruling(StatementOverrulingQuestion(State().Language, S->Sentence),
+                           "Statement type overruling"))
+      return false;
+  }
+  PArgumentationStage NewStage = CurrentStage->DoStatementMove(S);
+  RecordMove(NewStage, {StatementKeyword, StatementLine(*S), ""});
+  return true;
+}
+
+void TLineOfArgumentation::DoReasonConclusionMove(const PReasonConclusion& C) {
+  std::string Notes;
+  AddOverrulingNote(*CurrentStage, *C->Reason, TMoveRole::Reason, false, Notes);
+  AddOverrulingNote(*CurrentStage, *C->Conclusion, TMoveRole::Conclusion, false, Notes);
+  if (!Notes.empty() && State().InteractiveMoves &&
+      !ConfirmOverruling(ReasonConclusionOverrulingQuestion(State().Language, Notes),
+                         "Reason/conclusion type overruling"))
+    return;
+  PArgumentationStage NewStage = CurrentStage->DoReasonConclusionMove(C);
+  // The stage move may have swapped C's ends for the stage's own statements; the entry is
+  // written from what C holds now, which carries the types this move gave them.
+  RecordMove(NewStage, {ConclusionKeyword, StatementLine(*C->Conclusion), ReasonKeyword,
+                        StatementLine(*C->Reason), ""});
+}
+
+void TLineOfArgumentation::DoExceptionMove(const PReasonConclusion& C) {
+  // An exception move without an exception has nothing to record; the stage move needs one.
+  if (C->Exceptions.Empty()) return;
+  std::string Notes;
+  AddOverrulingNote(*CurrentStage, *C->Exceptions[0], TMoveRole::Exception, true, Notes);
+  AddOverrulingNote(*CurrentStage, *C->Reason, TMoveRole::Reason, true, Notes);
+  AddOverrulingNote(*CurrentStage, *C->Conclusion, TMoveRole::Conclusion, true, Notes);
+  if (!Notes.empty() && State().InteractiveMoves &&
+      !ConfirmOverruling(ExceptionOverrulingQuestion(State().Language, Notes),
+                         "Exception/reason/conclusion type overruling"))
+    return;
+  PArgumentationStage NewStage = CurrentStage->DoExceptionMove(C);
+  RecordMove(NewStage,
+             {ExceptionKeyword, StatementLine(*C->Exceptions[0]), ConclusionKeyword,
+              StatementLine(*C->Conclusion), ReasonKeyword, StatementLine(*C->Reason), ""});
+}
+
+}  // namespace palaver

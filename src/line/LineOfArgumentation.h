@@ -1,0 +1,74 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "line/LineHost.h"
+#include "model/ArgumentationStage.h"
+#include "model/ObjectList.h"
+#include "model/Statement.h"
+
+namespace palaver {
+
+// One move of a line of argumentation: the stage it was made on, the stage it produced, and its
+// entry in the transcript (the lines end with one empty line).
+class TArgumentationMove {
+ public:
+  PArgumentationStage PreStage;
+  PArgumentationStage PostStage;
+  std::vector<std::string> Move;
+};
+
+using PArgumentationMove = std::shared_ptr<TArgumentationMove>;
+using TArgumentationMoves = TObjectList<TArgumentationMove>;
+
+// The history of one argumentation. Invariants: there is one stage more than there are moves;
+// move k goes from stage k to stage k+1; CurrentStage is the last stage. The line only grows:
+// Back, Forward and the deletions build a new line from an edited transcript instead.
+//
+// The objects handed to the moves are shared, so the caller may keep reading them afterwards
+// (the dialogs read the sentences of a connection to build its warrant).
+class TLineOfArgumentation {
+ public:
+  // A new line holds one empty stage; the host must outlive every call on the line.
+  explicit TLineOfArgumentation(TLineOfArgumentationHost& Host);
+
+  TArgumentationMoves ArgumentationMoves;
+  TArgumentationStages ArgumentationStages;
+  PArgumentationStage CurrentStage;
+  // The line has changes that are not saved.
+  bool Changed = false;
+  // Full name of the transcript file; "New.lin" for a line that was never saved.
+  std::string FileName;
+
+  // True when the move was made. A sentence that is already there with the same type is
+  // refused; with another type the user is asked whether to overrule it. Nothing is asked
+  // while a transcript is replayed.
+  bool DoStatementMove(const PStatement& S);
+  // The connection's Reason and Conclusion carry the sentences and types of the move.
+  void DoReasonConclusionMove(const PReasonConclusion& C);
+  // As DoReasonConclusionMove, with the exception as the first element of C's Exceptions.
+  void DoExceptionMove(const PReasonConclusion& C);
+
+  // The deletions ask first, then hand the work to the host's transcript deletion, which puts a
+  // new line in place of this one. True when the deletion was carried out; the caller must hold
+  // its own reference to this line for the length of the call and use the program's current
+  // line afterwards.
+  bool DeleteStatement(const TStatement& S);
+  bool DeleteReasonConclusion(const TReasonConclusion& C);
+  bool DeleteException(const TReasonConclusion& C);
+
+ private:
+  void RecordMove(const PArgumentationStage& NewStage, std::vector<std::string> Lines);
+  // Asks a Yes/No confirmation and logs the answer under Subject; true on Yes.
+  bool ConfirmOverruling(const std::string& Question, const std::string& Subject);
+  // The common course of a deletion once the thing is known to exist.
+  bool AskDeletion(const std::string& Question, const char* ActionText);
+
+  TLineOfArgumentationHost* Host;
+};
+
+using PLineOfArgumentation = std::shared_ptr<TLineOfArgumentation>;
+
+}  // namespace palaver

@@ -1,0 +1,108 @@
+// Back and Forward: both edit the transcript of the current moves and replay it into a new line.
+// The moves that Back takes back wait as transcript lines in ForwardLines, behind the marker.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "app/ProgramState.h"
+#include "transcript/MainWindowCore.h"
+#include "transcript/TranscriptFormat.h"
+
+namespace palaver {
+
+namespace {
+
+using TLines = std::vector<std::string>;
+
+// Moves Count lines of L from Index to the front of Forward, with the entry's closing empty
+// line, which stays in L as well.
+void MoveEntryToForward(TLines& L, std::size_t Index, std::size_t Count, TLines& Forward) {
+  const auto First = L.begin() + static_cast<long>(Index);
+  TLines Entry(First, First + static_cast<long>(Count));
+  Entry.emplace_back();
+  L.erase(First, First + static_cast<long>(Count));
+  Forward.insert(Forward.begin(), Entry.begin(), Entry.end());
+}
+
+// The number of lines of the last entry in L that Back takes away, and where it starts; nothing
+// when no complete entry is found. The "CONCLUSION" two lines below an "EXCEPTION" belongs to
+// the exception entry.
+bool FindLastEntry(const TLines& L, std::size_t& Index, std::size_t& Count) {
+  for (std::size_t I = L.size(); I-- > 0;) {
+    const std::string& T = L[I];
+    const std::size_t Following = L.size() - I - 1;
+    if (T == StatementKeyword) {
+      Index = I;
+      Count = 2;
+      return Following >= 1;
+    }
+    if (T == ConclusionKeyword) {
+      if (I >= 2 && L[I - 2] == ExceptionKeyword) continue;
+      Index = I;
+      Count = 4;
+      return Following >= 3;
+    }
+    if (T == ExceptionKeyword) {
+      Index = I;
+      Count = 6;
+      return Following >= 5;
+    }
+  }
+  return false;
+}
+
+// The size of the first complete entry of F, and where it starts.
+bool FindFirstEntry(const TLines& F, std::size_t& Index, std::size_t& Count) {
+  for (std::size_t I = 0; I < F.size(); ++I) {
+    const std::size_t Following = F.size() - I - 1;
+    if ((F[I] == StatementKeyword && Following >= 1) ||
+        (F[I] == ConclusionKeyword && Following >= 3) ||
+        (F[I] == ExceptionKeyword && Following >= 5)) {
+      Index = I;
+      Count = F[I] == StatementKeyword ? 2 : F[I] == ConclusionKeyword ? 4 : 6;
+      return true;
+    }
+  }
+  return false;
+}
+
+void AppendMarkerAndForward(TLines& L, const TLines& Forward) {
+  L.reserve(L.size() + 2 + Forward.size());
+  L.emplace_back(CurrentPositionKeyword);
+  L.emplace_back();
+  L.insert(L.end(), Forward.begin(), Forward.end());
+}
+
+}  // namespace
+
+void TMainWindowCore::StepBack() {
+  RebuildTranscriptView();
+  TLines L = Platform.TranscriptViewLines();
+  std::size_t Index = 0;
+  std::size_t Count = 0;
+  if (FindLastEntry(L, Index, Count)) MoveEntryToForward(L, Index, Count, State().ForwardLines);
+  AppendMarkerAndForward(L, State().ForwardLines);
+
+  ReplayIntoNewLine(std::move(L));
+  if (State().LineOfArgumentation->ArgumentationMoves.Empty()) Platform.SetBackEnabled(false);
+}
+
+void TMainWindowCore::StepForward() {
+  RebuildTranscriptView();
+  TLines L = Platform.TranscriptViewLines();
+  TLines F = State().ForwardLines;
+  std::size_t Index = 0;
+  std::size_t Count = 0;
+  if (FindFirstEntry(F, Index, Count)) {
+    const auto First = F.begin() + static_cast<long>(Index);
+    L.insert(L.end(), First, First + static_cast<long>(Count));
+    F.erase(First, First + static_cast<long>(Count));
+  }
+  Platform.SetForwardEnabled(HoldsEntryKeyword(F));
+  AppendMarkerAndForward(L, F);
+  State().ForwardLines = std::move(F);
+  ReplayIntoNewLine(std::move(L));
+}
+
+}  // namespace palaver

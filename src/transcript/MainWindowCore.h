@@ -1,0 +1,99 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MessageBoxes.h"
+#include "line/LineHost.h"
+#include "line/LineOfArgumentation.h"
+#include "model/Statement.h"
+#include "transcript/MainWindowPlatform.h"
+
+namespace palaver {
+
+// The main window without its toolkit: the move operations, the view refresh, the transcript
+// replay, Back and Forward, the file commands and the transcript deletions, with the click
+// handlers that lead to them. It works on the program-wide state (State()) and reaches the
+// window only through the platform. A Qt window implements the platform and forwards its clicks.
+//
+// Platform failures (files that cannot be read or written) leave as TPlatformError; the window
+// shows the message and the handler that met it is abandoned.
+class TMainWindowCore final : public TLineOfArgumentationHost {
+ public:
+  explicit TMainWindowCore(TMainWindowPlatform& Platform);
+
+  // --- Moves: each reaches the current line, refreshes the view and enables Back -------------
+  bool StatementMove(const PStatement& S);
+  void ReasonConclusionMove(const PReasonConclusion& C);
+  void ExceptionMove(const PReasonConclusion& C);
+
+  // --- Views --------------------------------------------------------------------------------
+  // Redraws the view whose visible view button is down; does nothing during a replay.
+  void RefreshCurrentView();
+  void ShowLineOfArgumentation();
+
+  // --- Transcript ---------------------------------------------------------------------------
+  // Replays the view's text into the current line up to "CURRENT POSITION"; what follows the
+  // marker becomes the forward lines.
+  void InterpretTranscript();
+  // Puts the Move lines of the current line's moves into the view, and nothing else.
+  void RebuildTranscriptView();
+  void StepBack();
+  void StepForward();
+
+  // --- File commands ------------------------------------------------------------------------
+  void NewLineOfArgumentation();
+  // Nothing when no question was asked (saving not allowed, or nothing changed). Cancel when
+  // the user cancelled the question or the Save As dialog it led to: the command stops.
+  std::optional<TAnswer> AskSaveChanges();
+  // False only when the Save As dialog was cancelled.
+  bool SaveLineOfArgumentation();
+  bool SaveLineOfArgumentationAs();
+  // False refuses the close.
+  bool FormCloseQuery();
+
+  // --- Deletions ----------------------------------------------------------------------------
+  bool RemoveStatement(const TStatement& S);
+  bool RemoveReasonConclusion(const TReasonConclusion& C);
+  bool RemoveException(const TReasonConclusion& C);
+
+  // TLineOfArgumentationHost
+  TMessageBoxes& MessageBoxes() override;
+  void DeleteStatementFromTranscript(const TStatement& S) override;
+  void DeleteReasonConclusionFromTranscript(const TReasonConclusion& C) override;
+  void DeleteExceptionFromTranscript(const TReasonConclusion& C) override;
+
+  // --- Click handlers: each logs its text, then does its command ----------------------------
+  void BackButtonClick();
+  void Back2Click();
+  void ForwardButtonClick();
+  void Forward2Click();
+  void New1Click();
+  void Open1Click();
+  void Append1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void Exit1Click();
+  void ViewLineOfArgumentationSpeedButtonClick();
+  void Lineofargumentation1Click();
+  void ViewStatements2SpeedButtonClick();
+  void Statements1Click();
+  void ViewDialArgsSpeedButtonClick();
+  void Arguments1Click();
+  void ShowStructureOnlyClick();
+
+ private:
+  // Puts a new empty line in the program's place, named FileName.
+  void ReplaceLine(const std::string& FileName);
+  // The rebuild shared by Back, Forward and the deletions: a new line with the old name, the
+  // text put into the view and replayed, and the result marked as changed.
+  void ReplayIntoNewLine(std::vector<std::string> Lines);
+  void EnableBackWhenMoves();
+  void SetTitleFromFileName();
+  void WriteTranscriptFile(const std::string& Path);
+
+  TMainWindowPlatform& Platform;
+};
+
+}  // namespace palaver

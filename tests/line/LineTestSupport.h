@@ -1,0 +1,144 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MessageBoxes.h"
+#include "app/ProgramState.h"
+#include "app/UserActionLog.h"
+#include "line/LineOfArgumentation.h"
+
+namespace palaver::test {
+
+class TFixedClock final : public TClock {
+ public:
+  std::string TimeText() const override { return "12:34:56"; }
+  std::string DateText() const override { return "01-02-2003"; }
+};
+
+// The program state reset for one test and again after it; declare it before anything that
+// sets up state.
+struct TCleanState {
+  TCleanState() { ResetProgramState(); }
+  ~TCleanState() { ResetProgramState(); }
+  TCleanState(const TCleanState&) = delete;
+  TCleanState& operator=(const TCleanState&) = delete;
+};
+
+// A log in a fresh temporary directory, read back as the texts the program logged.
+class TLogCapture {
+ public:
+  TLogCapture() {
+    char Template[] = "/tmp/palaver-line-XXXXXX";
+    Dir = mkdtemp(Template);
+    SetLogServices(&Clock, nullptr);
+    State().LoggingOn = true;
+    CreateLogFile(Dir);
+  }
+  ~TLogCapture() {
+    SetLogServices(nullptr, nullptr);
+    std::error_code Error;
+    std::filesystem::remove_all(Dir, Error);
+  }
+  // The logged texts without their time stamps, after the four header lines.
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> Result;
+    const auto& Lines = State().LogLines;
+    for (std::size_t I = 4; I < Lines.size(); ++I) {
+      const std::string Prefix = "[12:34:56]  ";
+      Result.push_back(Lines[I].rfind(Prefix, 0) == 0 ? Lines[I].substr(Prefix.size()) : Lines[I]);
+    }
+    return Result;
+  }
+
+  std::string Dir;
+
+ private:
+  TFixedClock Clock;
+};
+
+// Records every box and answers from a queue (Yes when it is empty).
+class TRecordingBoxes final : public TMessageBoxes {
+ public:
+  std::deque<TAnswer> Answers;
+  std::vector<std::string> Texts;
+  std::vector<std::string> Kinds;
+
+  void Warning(const std::string& Text) override { Record("Warning", Text); }
+  TAnswer WarningYesNo(const std::string& Text) override { return Answer("WarningYesNo", Text); }
+  TAnswer WarningYesNoCancel(const std::string& Text) override {
+    return Answer("WarningYesNoCancel", Text);
+  }
+  TAnswer Confirmation(const std::string& Text) override { return Answer("Confirmation", Text); }
+  void ShowError(const std::string& Text) override { Record("Error", Text); }
+
+ private:
+  void Record(const char* Kind, const std::string& Text) {
+    Kinds.push_back(Kind);
+    Texts.push_back(Text);
+  }
+  TAnswer Answer(const char* Kind, const std::string& Text) {
+    Record(Kind, Text);
+    if (Answers.empty()) return TAnswer::Yes;
+    const TAnswer A = Answers.front();
+    Answers.pop_front();
+    return A;
+  }
+};
+
+// A host that records the transcript deletions handed to it and, like the main window, puts a
+// new line in the program's place while the old line is still in its call.
+class TRecordingHost final : public TLineOfArgumentationHost {
+ public:
+  TRecordingBoxes Boxes;
+  std::vector<std::string> Deletions;
+  // The number of log lines when the deletion arrived.
+  std::size_t LogLinesAtDeletion = 0;
+
+  TMessageBoxes& MessageBoxes() override { return Boxes; }
+  void DeleteStatementFromTranscript(const TStatement& S) override {
+    Hand("statement " + S.Sentence);
+  }
+  void DeleteReasonConclusionFromTranscript(const TReasonConclusion& C) override {
+    Hand("connection " + C.Reason->Sentence + " -> " + C.Conclusion->Sentence);
+  }
+  void DeleteExceptionFromTranscript(const TReasonConclusion& C) override {
+    Hand("exception " + C.Exceptions[0]->Sentence);
+  }
+
+ private:
+  void Hand(std::string What) {
+    Deletions.push_back(std::move(What));
+    LogLinesAtDeletion = State().LogLines.size();
+    State().LineOfArgumentation = std::make_shared<TLineOfArgumentation>(*this);
+  }
+};
+
+inline PStatement Issue(const std::string& Sentence) {
+  return NewStatement(Sentence, TStatementType::Issue);
+}
+inline PStatement Assumption(const std::string& Sentence) {
+  return NewStatement(Sentence, TStatementType::Assumption);
+}
+inline PReasonConclusion Connection(PStatement Reason, PStatement Conclusion) {
+  PReasonConclusion C = NewReasonConclusion();
+  C->Reason = std::move(Reason);
+  C->Conclusion = std::move(Conclusion);
+  return C;
+}
+inline PReasonConclusion ExceptionConnection(PStatement Exception, PStatement Reason,
+                                             PStatement Conclusion) {
+  PReasonConclusion C = Connection(std::move(Reason), std::move(Conclusion));
+  C->Exceptions.Add(std::move(Exception));
+  return C;
+}
+
+using TLines = std::vector<std::string>;
+
+}  // namespace palaver::test
