@@ -15,6 +15,14 @@ namespace palaver {
 // justified (blue, bold) or unjustified (teal, italic) whatever the statement says.
 enum class TBoxColourMode { ByStatus = 0, AsJustified = 1, AsUnjustified = 2 };
 
+// The main window's client area at start-up is 600 x 480 with a 137-pixel button panel on the
+// left; the scroll area beside it has no frame, so the paint surface starts 600 - 137 - 7 pixels
+// wide. palaver-cli render draws at this width unless told otherwise.
+inline constexpr int MainWindowWidth = 600;
+inline constexpr int MainWindowHeight = 480;
+inline constexpr int ButtonPanelWidth = 137;
+inline constexpr int StartupSurfaceWidth = MainWindowWidth - ButtonPanelWidth - 7;
+
 // Status image numbers (the status image list is shared with the arguments tree).
 inline constexpr int AssumptionImage = 0;
 inline constexpr int IssueImage = 1;
