@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   // The name only: a display name would be appended to every window title by some platforms,
   // and the titles already begin with "Palaver".
   QApplication::setApplicationName(QStringLiteral("Palaver"));
+  // Lets the desktop match the window to its menu entry (Wayland uses the desktop file's name).
+  QApplication::setDesktopFileName(QStringLiteral("palaver"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/palaver/palaver.svg")));
 
   palaver::TArgIntForm ArgIntForm(palaver::ProgramDirectory());
