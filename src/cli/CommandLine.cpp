@@ -38,7 +38,7 @@ enum TCommandSet : unsigned {
   ForAll = ForEvaluate | ForRender | ForExport
 };
 
-struct TOptionSpec {
+struct TOptionRule {
   std::string_view Name;
   TOptionId Id;
   int ValueCount;
@@ -47,7 +47,7 @@ struct TOptionSpec {
   std::string_view ValueNames;
 };
 
-constexpr std::array<TOptionSpec, 12> Options = {{
+constexpr std::array<TOptionRule, 12> Options = {{
     {"--language", TOptionId::Language, 1, ForAll, "english|dutch"},
     {"--view", TOptionId::View, 1, ForRender, "arguments|statements"},
     {"--structure-only", TOptionId::StructureOnly, 0, ForRender, ""},
@@ -88,9 +88,9 @@ std::string CommandsOf(unsigned Commands) {
   return Names + " only";
 }
 
-const TOptionSpec* FindOption(std::string_view Name) {
-  for (const TOptionSpec& Spec : Options)
-    if (Spec.Name == Name) return &Spec;
+const TOptionRule* FindOption(std::string_view Name) {
+  for (const TOptionRule& Rule : Options)
+    if (Rule.Name == Name) return &Rule;
   return nullptr;
 }
 
@@ -187,34 +187,34 @@ class TCommandParser {
       Name = std::string_view(Argument).substr(0, Equals);
       InlineValue = Argument.substr(Equals + 1);
     }
-    const TOptionSpec* Spec = FindOption(Name);
-    if (Spec == nullptr) return Fail("unknown option '" + std::string(Name) + "'");
-    if ((Spec->Commands & CommandBit(Result.Kind)) == 0)
-      return Fail(std::string(Spec->Name) + " is an option of " + CommandsOf(Spec->Commands));
+    const TOptionRule* Rule = FindOption(Name);
+    if (Rule == nullptr) return Fail("unknown option '" + std::string(Name) + "'");
+    if ((Rule->Commands & CommandBit(Result.Kind)) == 0)
+      return Fail(std::string(Rule->Name) + " is an option of " + CommandsOf(Rule->Commands));
 
     std::vector<std::string> Values;
     if (InlineValue) {
-      if (Spec->ValueCount != 1)
-        return Fail(std::string(Spec->Name) + " does not take a value after '='");
+      if (Rule->ValueCount != 1)
+        return Fail(std::string(Rule->Name) + " does not take a value after '='");
       Values.push_back(*InlineValue);
     } else {
-      const std::size_t Wanted = static_cast<std::size_t>(Spec->ValueCount);
+      const std::size_t Wanted = static_cast<std::size_t>(Rule->ValueCount);
       if (Arguments.size() - Next < Wanted) {
         Next = Arguments.size();
         const bool RenderOutput =
-            Spec->Id == TOptionId::Output && Result.Kind == TCliCommandKind::Render;
-        return Fail(std::string(Spec->Name) + " needs " +
-                    std::string(RenderOutput ? "OUT.png|OUT.svg|OUT.pdf" : Spec->ValueNames));
+            Rule->Id == TOptionId::Output && Result.Kind == TCliCommandKind::Render;
+        return Fail(std::string(Rule->Name) + " needs " +
+                    std::string(RenderOutput ? "OUT.png|OUT.svg|OUT.pdf" : Rule->ValueNames));
       }
       Values.assign(Arguments.begin() + static_cast<long>(Next),
                     Arguments.begin() + static_cast<long>(Next + Wanted));
       Next += Wanted;
     }
-    Apply(*Spec, std::move(Values));
+    Apply(*Rule, std::move(Values));
   }
 
-  void Apply(const TOptionSpec& Spec, std::vector<std::string> Values) {
-    switch (Spec.Id) {
+  void Apply(const TOptionRule& Rule, std::vector<std::string> Values) {
+    switch (Rule.Id) {
       case TOptionId::Language:
         if (Values[0] == "english")
           Result.Language = TLanguage::English;
