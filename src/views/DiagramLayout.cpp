@@ -23,12 +23,17 @@ bool IsJustified(const TDialecticalArgument* D) {
   return D != nullptr && D->Status == TJustificationStatus::Justified;
 }
 
+// BoxText without a copy: the box's lines are cut from the sentence itself.
+std::string_view BoxTextView(std::string_view Sentence) {
+  if (Sentence.size() >= 2 && Sentence.front() == '(' && Sentence.back() == ')')
+    Sentence = Sentence.substr(1, Sentence.size() - 2);
+  return Sentence;
+}
+
 }  // namespace
 
 std::string BoxText(std::string_view Sentence) {
-  if (Sentence.size() >= 2 && Sentence.front() == '(' && Sentence.back() == ')')
-    Sentence = Sentence.substr(1, Sentence.size() - 2);
-  return std::string(Sentence);
+  return std::string(BoxTextView(Sentence));
 }
 
 TDiagramLayout::TDiagramLayout(const TTextMeasurer& Measurer, int SurfaceWidth,
@@ -146,7 +151,7 @@ void TDiagramLayout::DrawStatementBox(const TStatement& S, int& Row, int Indent,
                                       TBoxColourMode Mode) {
   const int Th = Measurer.TextHeight();
   const int D = Th + 15;
-  const std::string Text = BoxText(S.Sentence);
+  const std::string_view Text = BoxTextView(S.Sentence);
 
   int TextOffset = 18;
   int WrapWidth = Picture.Width - IndentWidth * Indent - 30;
@@ -161,14 +166,13 @@ void TDiagramLayout::DrawStatementBox(const TStatement& S, int& Row, int Indent,
   } else {
     SetBoxColours(S, Mode);
   }
-  const std::vector<std::string> Lines = WrapText(Text, WrapWidth, Font.Style, Measurer);
+  const TWrappedLines Lines = WrapTextLines(Text, WrapWidth, Font.Style, Measurer);
   const int L = static_cast<int>(Lines.size());
-  std::vector<int> LineWidths;
-  for (const std::string& Line : Lines)
-    LineWidths.push_back(Measurer.TextWidth(Line, Font.Style));
+  int Widest = Lines.front().Width;  // there is always a line, if an empty one
+  for (const TWrappedLine& Line : Lines)
+    Widest = std::max(Widest, Line.Width);
   // Several lines fill the wrap width. Only when the box is so deep in the drawing that not even
   // one character fits are the lines wider than that; the box then still holds them.
-  const int Widest = *std::max_element(LineWidths.begin(), LineWidths.end());
   const int TextWidth = L == 1 ? Widest : std::max(WrapWidth, Widest);
   // The box reaches over the connectors of all the steps drawn below it.
   const int BoxWidth = std::max(TextWidth + Extra, IndentWidth * StepCount - 3);
@@ -185,10 +189,10 @@ void TDiagramLayout::DrawStatementBox(const TStatement& S, int& Row, int Indent,
   const int TextX = IndentWidth * Indent + 5 + TextOffset;
   const int TextTop = Top + ((Bottom - Top) - (Th + 3) * L) / 2;
   for (int I = 0; I < L; ++I) {
-    const std::string& Line = Lines[static_cast<std::size_t>(I)];
-    if (Line.empty()) continue;
-    Picture.Add(MakeTextPrimitive({TextX, TextTop + (Th + 3) * I},
-                                  LineWidths[static_cast<std::size_t>(I)], Th, Line, Font));
+    const TWrappedLine& Line = Lines[static_cast<std::size_t>(I)];
+    if (Line.Length == 0) continue;
+    Picture.Add(MakeTextPrimitive({TextX, TextTop + (Th + 3) * I}, Line.Width, Th,
+                                  std::string(Text.substr(Line.Start, Line.Length)), Font));
   }
 
   if (!ShowStructureOnly) {

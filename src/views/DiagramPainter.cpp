@@ -1,14 +1,18 @@
 #include "views/DiagramPainter.h"
 
 #include <QColor>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <QString>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <map>
 
 #include "views/QtText.h"
 #include "views/StatusImages.h"
@@ -95,6 +99,40 @@ void PaintPrimitive(QPainter& Painter, const TDiagramPrimitive& P,
   }
 }
 
+// The memos of the fonts measured so far. A font is known by everything that decides its
+// measures: its description, the family it resolved to and the metrics it has on the device
+// (which take in the device's resolution). A program draws in one or two fonts; should many
+// come and go, the old ones are dropped.
+constexpr std::size_t MaxMemorisedFonts = 8;
+
+std::map<QString, std::shared_ptr<TTextMemo>>& MemosByFont() {
+  static std::map<QString, std::shared_ptr<TTextMemo>> Memos;
+  return Memos;
+}
+
+QString FontFingerprint(const std::array<QFont, 3>& Fonts, QPaintDevice* Device) {
+  QString Fingerprint;
+  for (const QFont& Font : Fonts) {
+    const QFontMetricsF Metrics(Font, Device);
+    Fingerprint +=
+        Font.key() + u'|' + QFontInfo(Font).family() + u'|' +
+        QString::number(Metrics.height(), 'g', 17) + u'|' +
+        QString::number(Metrics.averageCharWidth(), 'g', 17) + u'|' +
+        QString::number(Metrics.horizontalAdvance(QStringLiteral("Palaver, 0123 (IF Wq)")), 'g',
+                        17) +
+        u'\n';
+  }
+  return Fingerprint;
+}
+
+std::shared_ptr<TTextMemo> MemoForFont(const QString& Fingerprint) {
+  auto& Memos = MemosByFont();
+  const auto Found = Memos.find(Fingerprint);
+  if (Found != Memos.end()) return Found->second;
+  if (Memos.size() >= MaxMemorisedFonts) Memos.clear();
+  return Memos.emplace(Fingerprint, std::make_shared<TTextMemo>()).first->second;
+}
+
 QRect WholePicture(const TDiagramPicture& Picture) {
   return QRect(0, 0, std::max(Picture.Width, 1), std::max(Picture.Height, 1));
 }
@@ -121,10 +159,24 @@ TQtTextMeasurer::TQtTextMeasurer(const QFont& Font, QPaintDevice* Device)
   // The tallest style sets the row pitch, so that no style's text outgrows its box.
   for (const QFontMetrics& M : Metrics)
     Height = std::max(Height, M.size(Qt::TextSingleLine, QStringLiteral("a")).height());
+  TheMemo = MemoForFont(
+      FontFingerprint({StyledFont(Font, TFontStyle::Regular), StyledFont(Font, TFontStyle::Bold),
+                       StyledFont(Font, TFontStyle::Italic)},
+                      Device));
 }
 
 int TQtTextMeasurer::TextWidth(std::string_view Text, TFontStyle Style) const {
-  return Metrics[static_cast<std::size_t>(Style)].horizontalAdvance(ToQString(Text));
+  if (const int* Known = TheMemo->FindWidth(Text, Style)) return *Known;
+  const int Width = Metrics[static_cast<std::size_t>(Style)].horizontalAdvance(ToQString(Text));
+  TheMemo->AddWidth(Text, Style, Width);
+  return Width;
+}
+
+void TQtTextMeasurer::ForgetMeasurements() {
+  // Measurers alive now keep their memo, emptied; later ones start new memos.
+  for (auto& [Fingerprint, Memo] : MemosByFont())
+    Memo->Clear();
+  MemosByFont().clear();
 }
 
 void PaintDiagram(QPainter& Painter, const TDiagramPicture& Picture, const QFont& Font,

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <array>
+#include <memory>
 #include <string_view>
 
 #include "views/DiagramPicture.h"
@@ -25,16 +26,25 @@ QFont StyledFont(const QFont& Font, TFontStyle Style);
 
 // Measures text in a Qt font, in the logical pixels of the device (the screen when none is
 // given), which is what the painter draws in, also on high-resolution screens.
+//
+// Every measurer of the same font on a device of the same resolution shares one memo, kept for
+// the rest of the run: each drawing makes a measurer of its own, and a redrawn diagram asks
+// almost only what the last drawing asked already.
 class TQtTextMeasurer : public TTextMeasurer {
  public:
   explicit TQtTextMeasurer(const QFont& Font, QPaintDevice* Device = nullptr);
 
   int TextHeight() const override { return Height; }
   int TextWidth(std::string_view Text, TFontStyle Style) const override;
+  TTextMemo* Memo() const override { return TheMemo.get(); }
+
+  // Forgets what every measurer has measured: the next drawing measures everything afresh.
+  static void ForgetMeasurements();
 
  private:
   std::array<QFontMetrics, 3> Metrics;
   int Height = 0;
+  std::shared_ptr<TTextMemo> TheMemo;
 };
 
 // Paints Exposed white and then the primitives of Picture that meet it, clipped to Exposed,

@@ -89,40 +89,102 @@ TDiagramPrimitive MakeIconPrimitive(TDiagramPoint At, int ImageIndex) {
   return P;
 }
 
-void TDiagramPicture::Add(TDiagramPrimitive Primitive) {
-  const std::size_t Index = Items.size();
-  // A primitive that sets no pixel is still kept (it is part of the drawing), but it is filed in
-  // no band, so no repaint asks for it.
-  if (!Primitive.Bounds.IsEmpty() && Primitive.Bounds.Bottom > 0) {
-    const int FirstBand = std::max(Primitive.Bounds.Top, 0) / BandHeight;
-    const int LastBand = (Primitive.Bounds.Bottom - 1) / BandHeight;
-    if (Bands.size() <= static_cast<std::size_t>(LastBand))
-      Bands.resize(static_cast<std::size_t>(LastBand) + 1);
-    for (int Band = FirstBand; Band <= LastBand; ++Band)
-      Bands[static_cast<std::size_t>(Band)].push_back(Index);
+namespace {
+
+// Where a primitive is filed: its level and its first band there (it meets that band and at most
+// the next). A primitive that sets no pixel, or none at a row from 0 on, is filed nowhere, so no
+// repaint asks for it; it is still part of the drawing.
+struct TBandPlace {
+  int Level = -1;
+  long long FirstBand = 0;
+  bool TwoBands = false;
+};
+
+TBandPlace BandPlace(const TDiagramRect& Bounds, int BandHeight, int Factor) {
+  TBandPlace Place;
+  if (Bounds.IsEmpty() || Bounds.Bottom <= 0) return Place;
+  const long long Top = std::max(Bounds.Top, 0);
+  const long long Last = Bounds.Bottom - 1;
+  long long Height = BandHeight;
+  Place.Level = 0;
+  while (Last / Height - Top / Height > 1) {
+    Height *= Factor;
+    ++Place.Level;
   }
+  Place.FirstBand = Top / Height;
+  Place.TwoBands = Last / Height > Place.FirstBand;
+  return Place;
+}
+
+}  // namespace
+
+void TDiagramPicture::Add(TDiagramPrimitive Primitive) {
   Items.push_back(std::move(Primitive));
+  Filed = false;
 }
 
 void TDiagramPicture::ClearPrimitives() {
   Items.clear();
-  Bands.clear();
+  Levels.clear();
+  Filed = false;
+}
+
+void TDiagramPicture::FileInBands() const {
+  Levels.clear();
+  for (const TDiagramPrimitive& P : Items) {
+    const TBandPlace Place = BandPlace(P.Bounds, BandHeight, BandLevelFactor);
+    if (Place.Level < 0) continue;
+    if (Levels.size() <= static_cast<std::size_t>(Place.Level))
+      Levels.resize(static_cast<std::size_t>(Place.Level) + 1);
+    // Count the entries of each band first, then place them, so each level is two flat arrays.
+    std::vector<std::uint32_t>& Start = Levels[static_cast<std::size_t>(Place.Level)].BandStart;
+    const std::size_t LastBand = static_cast<std::size_t>(Place.FirstBand) + Place.TwoBands;
+    if (Start.size() < LastBand + 2) Start.resize(LastBand + 2, 0);
+    ++Start[static_cast<std::size_t>(Place.FirstBand) + 1];
+    if (Place.TwoBands) ++Start[LastBand + 1];
+  }
+  for (TBandLevel& Level : Levels) {
+    for (std::size_t B = 1; B < Level.BandStart.size(); ++B)
+      Level.BandStart[B] += Level.BandStart[B - 1];
+    Level.Entries.resize(Level.BandStart.empty() ? 0 : Level.BandStart.back());
+  }
+  // Filling in drawing order keeps every band's entries increasing.
+  std::vector<std::vector<std::uint32_t>> Next(Levels.size());
+  for (std::size_t L = 0; L < Levels.size(); ++L)
+    Next[L] = Levels[L].BandStart;
+  for (std::size_t I = 0; I < Items.size(); ++I) {
+    const TBandPlace Place = BandPlace(Items[I].Bounds, BandHeight, BandLevelFactor);
+    if (Place.Level < 0) continue;
+    const auto L = static_cast<std::size_t>(Place.Level);
+    const auto Band = static_cast<std::size_t>(Place.FirstBand);
+    Levels[L].Entries[Next[L][Band]++] = static_cast<std::uint32_t>(I);
+    if (Place.TwoBands) Levels[L].Entries[Next[L][Band + 1]++] = static_cast<std::uint32_t>(I);
+  }
+  Filed = true;
 }
 
 std::vector<std::size_t> TDiagramPicture::PrimitivesIn(const TDiagramRect& Area) const {
   std::vector<std::size_t> Found;
-  if (Area.IsEmpty() || Area.Bottom <= 0 || Bands.empty()) return Found;
-  const int FirstBand = std::max(Area.Top, 0) / BandHeight;
-  const int LastBand = std::min((Area.Bottom - 1) / BandHeight, static_cast<int>(Bands.size()) - 1);
-  for (int Band = FirstBand; Band <= LastBand; ++Band) {
-    for (const std::size_t Index : Bands[static_cast<std::size_t>(Band)])
-      if (Items[Index].Bounds.Intersects(Area)) Found.push_back(Index);
+  if (Area.IsEmpty() || Area.Bottom <= 0) return Found;
+  if (!Filed) FileInBands();
+  const long long Top = std::max(Area.Top, 0);
+  const long long Last = Area.Bottom - 1;
+  long long Height = BandHeight;
+  for (const TBandLevel& Level : Levels) {
+    const long long Bands = static_cast<long long>(Level.BandStart.size()) - 1;
+    const long long LastBand = std::min(Last / Height, Bands - 1);
+    for (long long Band = Top / Height; Band <= LastBand; ++Band) {
+      const auto B = static_cast<std::size_t>(Band);
+      for (std::uint32_t E = Level.BandStart[B]; E < Level.BandStart[B + 1]; ++E) {
+        const std::uint32_t Index = Level.Entries[E];
+        if (Items[Index].Bounds.Intersects(Area)) Found.push_back(Index);
+      }
+    }
+    Height *= BandLevelFactor;
   }
-  // A primitive that spans several bands was found once per band.
-  if (LastBand > FirstBand) {
-    std::sort(Found.begin(), Found.end());
-    Found.erase(std::unique(Found.begin(), Found.end()), Found.end());
-  }
+  // The levels interleave, and a primitive meeting two bands was found in both.
+  std::sort(Found.begin(), Found.end());
+  Found.erase(std::unique(Found.begin(), Found.end()), Found.end());
   return Found;
 }
 

@@ -111,11 +111,27 @@ class TDiagramPicture {
   std::vector<std::size_t> PrimitivesIn(const TDiagramRect& Area) const;
 
  private:
+  // Bands of level 0 are BandHeight rows high, those of each further level BandLevelFactor times
+  // as high. A primitive is filed at the finest level at which it meets at most two bands, so
+  // that a connector running down the whole of a tall diagram is one or two entries, not one in
+  // every band it crosses.
   static constexpr int BandHeight = 256;
+  static constexpr int BandLevelFactor = 8;
+  struct TBandLevel {
+    // The entries of band b are Entries[BandStart[b]] .. Entries[BandStart[b + 1] - 1], in
+    // increasing order.
+    std::vector<std::uint32_t> BandStart;
+    std::vector<std::uint32_t> Entries;
+  };
+
+  // The bands are filed by the first search after the drawing changed, in one pass over all
+  // primitives: a picture that is replaced before it is painted (ShowDiagram's first layout of
+  // a tall diagram) never pays for them. Like all drawing, used from one thread only.
+  void FileInBands() const;
+
   std::vector<TDiagramPrimitive> Items;
-  // Band b lists, in increasing order, the primitives whose bounds meet the rows
-  // b * BandHeight .. (b + 1) * BandHeight - 1.
-  std::vector<std::vector<std::size_t>> Bands;
+  mutable std::vector<TBandLevel> Levels;
+  mutable bool Filed = false;
 };
 
 }  // namespace palaver

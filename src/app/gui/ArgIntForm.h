@@ -279,6 +279,8 @@ class TArgIntForm final : public QMainWindow {
   TProfileFile SettingsFile;
   std::string InitialDirectory;
   std::vector<std::string> TranscriptLines;
+  // Whether the line-of-argumentation view still shows older lines: it is filled only when shown.
+  bool TranscriptTextOutdated = false;
 
   TQtMessageBoxes RealMessageBoxes{this};
   TQtFileDialogs RealFileDialogs{this};

@@ -32,6 +32,7 @@ void TArgIntForm::ShowOnlyView(QWidget* View) {
   View->show();
   for (QWidget* Each : Views)
     if (Each != View) Each->hide();
+  if (View == LineOfArgumentationRichEdit && TranscriptTextOutdated) DisplayTranscriptLines();
   ScrollBox1->FitContents();
 }
 
@@ -115,6 +116,15 @@ void TArgIntForm::SetStructureOnlyChecked(bool Checked) {
 // --- The line-of-argumentation view ------------------------------------------------------------
 
 void TArgIntForm::DisplayTranscriptLines() {
+  // The text goes into the view only while the view is shown, and when it is shown again: with
+  // thousands of moves the text costs more than the move itself, and while the view is hidden
+  // every move, Back, Forward and Open would rebuild it for nobody (a replay replaces it with
+  // its progress text at once). The lines themselves are always kept exactly.
+  if (LineOfArgumentationRichEdit->isHidden()) {
+    TranscriptTextOutdated = true;
+    return;
+  }
+  TranscriptTextOutdated = false;
   QString Text;
   for (std::size_t I = 0; I < TranscriptLines.size(); ++I) {
     if (I > 0) Text += QLatin1Char('\n');
