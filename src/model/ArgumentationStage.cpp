@@ -25,7 +25,7 @@ std::optional<long long> IdValue(const std::string& Id) {
 // The stage's statements are the first ones of its history's: its look-ups may use the
 // history's indexes.
 bool StatementsFollow(const TStatements& Statements, const TStageHistory* History) {
-  if (!History) return false;
+  if (!History || History->IsPlain()) return false;
   const int Count = Statements.Count();
   const auto& Nodes = History->Nodes();
   return Count <= static_cast<int>(Nodes.size()) &&

@@ -103,6 +103,9 @@ class TArgumentationStage {
   void EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S) const;
   void InheritArguments(TArgumentationStage& New) const;
   void RebuildArgumentsLater();
+  // The dialectical arguments, the maximal ones and the statuses exactly as the computation
+  // defines them, statement by statement: for a stage that a history cannot follow.
+  void RecomputeTheLongWay();
 };
 
 }  // namespace palaver

@@ -22,7 +22,41 @@ PDialecticalArgument NewDialecticalArgument(const TArgumentationStage& Stage, co
 // history of which this stage is the first version; a move made on this stage carries it on.
 void TArgumentationStage::RecomputeDialecticalArguments() {
   const std::shared_ptr<TStageHistory> Fresh = TStageHistory::Build(*this);
-  Fresh->Adopt(*this);
+  if (Fresh->IsPlain()) {
+    History = Fresh;
+    RecomputeTheLongWay();
+  } else {
+    Fresh->Adopt(*this);
+  }
+}
+
+void TArgumentationStage::RecomputeTheLongWay() {
+  DialecticalArguments.Clear();
+  MaximalDialecticalArguments.Clear();
+  for (const PStatement& S : Statements)
+    DialecticalArguments.Add(NewDialecticalArgument(*this, S, ReasonConclusions));
+
+  // Only the pairs named here are compared: later elements, and the ones already selected. An
+  // earlier element that was not selected is never looked at again. Each search stops at its
+  // first hit, but both are made.
+  const int Count = DialecticalArguments.Count();
+  for (int I = 0; I < Count; ++I) {
+    const TDialecticalArgument& D = *DialecticalArguments[I];
+    bool InLater = false;
+    for (int J = I + 1; J < Count && !InLater; ++J)
+      InLater = IsProperlyContainedIn(D, *DialecticalArguments[J]);
+    bool InSelected = false;
+    for (int K = 0; K < MaximalDialecticalArguments.Count() && !InSelected; ++K)
+      InSelected = IsProperlyContainedIn(D, *MaximalDialecticalArguments[K]);
+    if (!InLater && !InSelected) MaximalDialecticalArguments.Add(DialecticalArguments[I]);
+  }
+
+  // The statements are shared with older stages, which therefore show these statuses too.
+  for (int I = 0; I < Statements.Count(); ++I) {
+    const TJustificationStatus Status = DialecticalArguments[I]->Status;
+    if (Status == TJustificationStatus::Justified || Status == TJustificationStatus::Unjustified)
+      DialecticalArguments[I]->Conclusion->JustificationStatus = Status;
+  }
 }
 
 // Every branch works on its own copy of the connections, less the one it has used, so no branch

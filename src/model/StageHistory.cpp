@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <charconv>
+#include <functional>
 
 #include "app/ProgramState.h"
 #include "model/WarrantSentences.h"
@@ -66,6 +67,7 @@ std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& B
   for (const PReasonConclusion& C : Base.ReasonConclusions)
     H->AddConnection(C);
   H->Building = false;
+  if (H->Plain) return H;
   H->FindCycles();
   H->Pending.clear();
   std::vector<int> All(H->NodeList.size());
@@ -77,7 +79,8 @@ std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& B
 }
 
 bool TStageHistory::CanContinueFrom(const TArgumentationStage& Stage) const {
-  if (Stage.Version != Head || Language != State().Language || Epoch != StatusWrites) return false;
+  if (Plain || Stage.Version != Head || Language != State().Language || Epoch != StatusWrites)
+    return false;
   const int Statements = Stage.Statements.Count();
   const int Connections = Stage.ReasonConclusions.Count();
   if (Statements != static_cast<int>(NodeList.size()) ||
@@ -99,6 +102,10 @@ int TStageHistory::ConnectionIndex(const std::string& Reason, const std::string&
   if (R < 0 || C < 0) return -1;
   const auto It = ByEnds.find(EndsKey(R, C));
   return It == ByEnds.end() ? -1 : It->second;
+}
+
+bool TStageHistory::IsStatement(int Node, const TStatement& S) const {
+  return Node >= 0 && NodeList[static_cast<std::size_t>(Node)].Statement.get() == &S;
 }
 
 int TStageHistory::NodeOf(const TStatement* S) const {
@@ -143,7 +150,8 @@ void TStageHistory::AddStatement(const PStatement& S) {
   TNode& N = NodeList.emplace_back();
   N.Statement = S;
   N.Type = S->StatementType;
-  BySentence.emplace(S->Sentence, Node);
+  // Two statements with one sentence: only a stage built by hand has them.
+  if (!BySentence.emplace(S->Sentence, Node).second) Plain = true;
   ByObject.emplace(S.get(), Node);
   TakeId(S->Id);
   if (!Building) LookUpWarrants(Node);
@@ -161,7 +169,11 @@ void TStageHistory::AddConnection(const PReasonConclusion& C) {
   K.Connection = C;
   K.Reason = StatementIndex(C->Reason->Sentence);
   K.Conclusion = StatementIndex(C->Conclusion->Sentence);
-  assert(K.Reason >= 0 && K.Conclusion >= 0);
+  if (!IsStatement(K.Reason, *C->Reason) || !IsStatement(K.Conclusion, *C->Conclusion)) {
+    Plain = true;
+    return;
+  }
+  if (Plain) return;
   ByEnds.emplace(EndsKey(K.Reason, K.Conclusion), Index);
   NodeList[K.Conclusion].Concluding.push_back(Index);
   AddEdge(K.Conclusion, K.Reason);
@@ -176,6 +188,7 @@ void TStageHistory::AddConnection(const PReasonConclusion& C) {
 }
 
 void TStageHistory::TouchExceptions(int Connection) {
+  if (Plain) return;
   const TReasonConclusion& C = *ConnectionList[Connection].Connection;
   for (int J = static_cast<int>(ConnectionList[Connection].ExceptionNodes.size());
        J < C.Exceptions.Count(); ++J)
@@ -188,7 +201,8 @@ int TStageHistory::ExceptionsKnown(int Connection) const {
 
 void TStageHistory::AddException(int Connection, const PStatement& X) {
   const int Node = StatementIndex(X->Sentence);
-  assert(Node >= 0);
+  if (!IsStatement(Node, *X)) Plain = true;
+  if (Plain) return;
   TConnection& K = ConnectionList[Connection];
   const int Slot = static_cast<int>(K.ExceptionNodes.size());
   K.ExceptionNodes.push_back(Node);
@@ -294,6 +308,13 @@ void TStageHistory::FindCycles() {
 void TStageHistory::FinishMove(TArgumentationStage& New) {
   std::vector<int> Changed = std::move(Pending);
   Pending.clear();
+  if (Plain) {
+    ++Head;
+    New.History = shared_from_this();
+    New.Version = Head;
+    New.RecomputeTheLongWay();
+    return;
+  }
   Rebuild(std::move(Changed));
   ++Head;
   BindLists(New);

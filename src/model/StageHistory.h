@@ -69,6 +69,12 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // A history whose version 0 is Base as the shared objects are now.
   static std::shared_ptr<TStageHistory> Build(const TArgumentationStage& Base);
 
+  // True when some connection has an end or an exception that is not one of the stage's own
+  // statement objects. No move of the program makes such a stage (a stage built by hand, or a
+  // new connection handed in with exceptions of its own, can); its dialectical arguments are
+  // built the long way, stage by stage, and the history only keeps the look-ups.
+  bool IsPlain() const { return Plain; }
+
   // True when a move on Stage can carry this history forward.
   bool CanContinueFrom(const TArgumentationStage& Stage) const;
 
@@ -108,6 +114,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   bool IsCyclicAt(int Node, int Version) const { return NodeList[Node].CyclicSince <= Version; }
 
  private:
+  bool IsStatement(int Node, const TStatement& S) const;
   void AddEdge(int From, int To);
   bool Reaches(int From, int To) const;
   void MarkCyclic(int Node);
@@ -131,6 +138,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // StatusWrites as it was after this history's own last write.
   std::uint64_t Epoch = 0;
   bool Building = false;
+  bool Plain = false;
   bool WriteAllStatuses = true;
   std::vector<TNode> NodeList;
   std::vector<TConnection> ConnectionList;

@@ -28,6 +28,18 @@ void UseStageStatement(const TArgumentationStage& Stage, const TStageHistory& Hi
   if (Index >= 0) End = Stage.Statements[Index];
 }
 
+// Index of the first connection with these end sentences, or -1.
+int ConnectionIndex(const TReasonConclusions& Connections, const TStageHistory& History,
+                    const TReasonConclusion& C) {
+  if (!History.IsPlain())
+    return History.ConnectionIndex(C.Reason->Sentence, C.Conclusion->Sentence);
+  for (int I = 0; I < Connections.Count(); ++I)
+    if (Connections[I]->Reason->Sentence == C.Reason->Sentence &&
+        Connections[I]->Conclusion->Sentence == C.Conclusion->Sentence)
+      return I;
+  return -1;
+}
+
 }  // namespace
 
 // The arguments as RecomputeArguments leaves them, worked out when they are first read; the
@@ -106,7 +118,7 @@ PArgumentationStage TArgumentationStage::DoReasonConclusionMove(const PReasonCon
   UseStageStatement(*New, *H, C->Reason);
   UseStageStatement(*New, *H, C->Conclusion);
 
-  const int Existing = H->ConnectionIndex(C->Reason->Sentence, C->Conclusion->Sentence);
+  const int Existing = ConnectionIndex(New->ReasonConclusions, *H, *C);
   if (Existing < 0) {
     New->ReasonConclusions.Add(C);
     H->AddConnection(C);
@@ -128,10 +140,11 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
   if (C->Exceptions.Empty()) return DoReasonConclusionMove(C);
 
   std::shared_ptr<TStageHistory> H = HistoryForMove();
-  const int Known = H->ConnectionIndex(C->Reason->Sentence, C->Conclusion->Sentence);
+  const int Known = ConnectionIndex(ReasonConclusions, *H, *C);
   // An exception list that changed behind the history's back (nothing in the program does
   // that) is taken in afresh.
-  if (Known >= 0 && H->ExceptionsKnown(Known) != ReasonConclusions[Known]->Exceptions.Count())
+  if (!H->IsPlain() && Known >= 0 &&
+      H->ExceptionsKnown(Known) != ReasonConclusions[Known]->Exceptions.Count())
     H = TStageHistory::Build(*this);
 
   auto New = StartStage(*this);
@@ -149,7 +162,7 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
   EnterStatement(*New, *H, C->Reason);
   UseStageStatement(*New, *H, C->Reason);
   UseStageStatement(*New, *H, C->Conclusion);
-  const int Existing = H->ConnectionIndex(C->Reason->Sentence, C->Conclusion->Sentence);
+  const int Existing = ConnectionIndex(New->ReasonConclusions, *H, *C);
   if (Existing < 0) {
     New->ReasonConclusions.Add(C);
     H->AddConnection(C);
