@@ -248,23 +248,33 @@ void TStageHistory::AddEdge(int From, int To) {
   if (NodeList[To].CyclicSince != Never || Reaches(To, From)) MarkCyclic(From);
 }
 
+std::vector<std::uint8_t>& TStageHistory::ClearMarks() const {
+  if (Marks.size() < NodeList.size()) Marks.resize(NodeList.size());
+  return Marks;
+}
+
+// A search costs what it visits: the marks it sets are cleared again one by one.
 bool TStageHistory::Reaches(int From, int To) const {
   if (From == To) return true;
-  std::vector<char> Seen(NodeList.size());
-  std::vector<int> Stack{From};
+  std::vector<std::uint8_t>& Seen = ClearMarks();
+  std::vector<int> Visited{From};
   Seen[static_cast<std::size_t>(From)] = 1;
-  while (!Stack.empty()) {
-    const int N = Stack.back();
-    Stack.pop_back();
-    for (const TEdge& E : NodeList[N].Children) {
-      if (E.Node == To) return true;
+  bool Found = false;
+  for (std::size_t Next = 0; Next < Visited.size() && !Found; ++Next) {
+    for (const TEdge& E : NodeList[Visited[Next]].Children) {
+      if (E.Node == To) {
+        Found = true;
+        break;
+      }
       if (!Seen[static_cast<std::size_t>(E.Node)]) {
         Seen[static_cast<std::size_t>(E.Node)] = 1;
-        Stack.push_back(E.Node);
+        Visited.push_back(E.Node);
       }
     }
   }
-  return false;
+  for (int N : Visited)
+    Seen[static_cast<std::size_t>(N)] = 0;
+  return Found;
 }
 
 // Node now reaches a cycle, and so does everything that reaches it.
@@ -324,8 +334,8 @@ void TStageHistory::FinishMove(TArgumentationStage& New) {
 // them, children before parents, and writes their statuses.
 void TStageHistory::Rebuild(std::vector<int> Changed) {
   const int Version = Head + 1;
-  const std::size_t Count = NodeList.size();
-  std::vector<char> Affected(Count);
+  // 0 untouched, 1 to build, 3 on the walk below, 2 built; cleared again at the end.
+  std::vector<std::uint8_t>& Affected = ClearMarks();
   std::vector<int> Stack;
   for (int N : Changed) {
     if (Affected[static_cast<std::size_t>(N)]) continue;
@@ -382,11 +392,16 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
     }
   }
   // Statements that reach a cycle, the long way; their cycle-free parts are all built now.
-  std::vector<char> Used(ConnectionList.size());
+  std::vector<char> Used(Cyclic.empty() ? 0 : ConnectionList.size());
   for (int N : Cyclic) {
     NodeList[N].Type = NodeList[N].Statement->StatementType;
     Store(N, BuildTreeTheLongWay(N, Used));
   }
+
+  for (int N : Acyclic)
+    Affected[static_cast<std::size_t>(N)] = 0;
+  for (int N : Cyclic)
+    Affected[static_cast<std::size_t>(N)] = 0;
 
   if (WriteAllStatuses) {
     for (const TNode& N : NodeList)

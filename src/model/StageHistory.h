@@ -117,6 +117,8 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   bool IsStatement(int Node, const TStatement& S) const;
   void AddEdge(int From, int To);
   bool Reaches(int From, int To) const;
+  // One mark per node, all clear between uses.
+  std::vector<std::uint8_t>& ClearMarks() const;
   void MarkCyclic(int Node);
   void FindCycles();
   void LinkWarrant(const std::string& Sentence, int Connection, int Slot);
@@ -155,6 +157,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<int> IdUse;
   std::vector<long long> LargeIds;
   int FreeId = 1;
+  mutable std::vector<std::uint8_t> Marks;
 };
 
 // The arguments of a stage with these lists, as RecomputeArguments defines them.
