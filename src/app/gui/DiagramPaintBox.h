@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "views/DiagramLayout.h"
+#include "views/DiagramPainter.h"
+
+namespace palaver {
+
+class TArgumentationStage;
+
+// The paint surface of the diagram and of the statements drawing (DialArgsPaintBox). It keeps
+// the last layout: the drawing calls lay the picture out, growing the surface as they go, and a
+// paint request paints only the primitives that meet the exposed area. The widget's size is the
+// surface's: width as set, height as drawn.
+class TDiagramPaintBox final : public QWidget {
+ public:
+  explicit TDiagramPaintBox(QWidget* Parent);
+  ~TDiagramPaintBox() override;
+
+  int SurfaceWidth() const { return Layout->Picture.Width; }
+  int SurfaceHeight() const { return Layout->Picture.Height; }
+  void SetSurfaceWidth(int Width);
+  void SetSurfaceHeight(int Height);
+
+  // Clear the surface and draw the whole picture from the stage.
+  void DrawDiagram(const TArgumentationStage& Stage, bool ShowStructureOnly);
+  void DrawStatements(const TArgumentationStage& Stage, bool ShowStructureOnly);
+
+  const TDiagramPicture& Picture() const { return Layout->Picture; }
+
+  // Whether a paint request shows the picture: only while the drawing it holds is the selected
+  // view. Unset, it always does.
+  std::function<bool()> PaintsPicture;
+
+ protected:
+  void paintEvent(QPaintEvent* Event) override;
+
+ private:
+  // Measures come from the font the surface actually paints with, in the logical pixels of the
+  // screen it is on now; each drawing takes them afresh, and the layout (which keeps its
+  // measurer) is renewed with them.
+  void RenewMeasurer();
+  void SyncWidgetSize();
+
+  std::unique_ptr<TQtTextMeasurer> Measurer;
+  std::unique_ptr<TDiagramLayout> Layout;
+};
+
+}  // namespace palaver

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace palaver {
+
+// The program directory, where the settings file and the user-action logs live: the directory
+// of the executable when it can be written, else (an installed program) ConfigDirectory, which
+// is created when missing. Only main() asks; everything below it is handed the answer.
+std::string ChooseProgramDirectory(const QString& ExecutableDirectory,
+                                   const QString& ConfigDirectory);
+
+// The same for the running program, with the per-user configuration directory of the
+// application as the alternative.
+std::string ProgramDirectory();
+
+}  // namespace palaver

@@ -1,0 +1,19 @@
+// Palaver: start-up. The application's title, then the main window, whose creation starts the
+// program's state, reads the settings file and opens the log; then the event loop until the
+// main window has closed.
+
+#include <QApplication>
+
+#include "app/gui/ArgIntForm.h"
+#include "app/gui/ProgramDirectory.h"
+
+int main(int argc, char** argv) {
+  QApplication Application(argc, argv);
+  // The name only: a display name would be appended to every window title by some platforms,
+  // and the titles already begin with "Palaver".
+  QApplication::setApplicationName(QStringLiteral("Palaver"));
+
+  palaver::TArgIntForm ArgIntForm(palaver::ProgramDirectory());
+  ArgIntForm.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/CommandLine.h"
+
+namespace palaver {
+
+// Exit statuses of palaver-cli.
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitPlatformError = 1;
+inline constexpr int ExitUsageError = 2;
+
+// Whether the command line asks for a drawing, which needs a QGuiApplication; evaluate and help
+// run without one (and so without any display or platform plugin).
+bool NeedsGuiApplication(const std::vector<std::string>& Arguments);
+
+// Runs palaver-cli with the arguments that follow the program name: the JSON, help or usage go
+// to Out and Err, and the result is the exit status (ExitSuccess, ExitPlatformError with the
+// platform's message on Err, or ExitUsageError with a usage reminder on Err). Uses and finally
+// resets the program-wide state. render needs a QGuiApplication to exist.
+int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err);
+
+}  // namespace palaver

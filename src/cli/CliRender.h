@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+#include "model/ArgumentationStage.h"
+
+namespace palaver {
+
+// Draws the stage as the window's paint surface would show it for the command's view, width and
+// "Show structure only", through the window's own layout and painter, and writes it to the
+// command's output file (replaced safely). Throws TPlatformError "Cannot create file <path>" or
+// "Unable to write to <path>" when the file cannot be written. Needs a QGuiApplication.
+void RenderStage(const TCliCommand& Command, const TArgumentationStage& Stage);
+
+}  // namespace palaver

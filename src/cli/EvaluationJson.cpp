@@ -1,0 +1,262 @@
+#include "cli/EvaluationJson.h"
+
+#include <functional>
+#include <utility>
+
+#include "transcript/TranscriptFormat.h"
+
+namespace palaver {
+
+namespace {
+
+const char* LanguageName(TLanguage Language) {
+  return Language == TLanguage::Dutch ? "dutch" : "english";
+}
+
+const char* TypeName(TStatementType Type) {
+  return Type == TStatementType::Assumption ? "assumption" : "issue";
+}
+
+// "not-evaluated" never shows in a dialectical argument of a recomputed stage, but a statement
+// that no recomputation has reached yet may still carry it.
+const char* StatusName(TJustificationStatus Status) {
+  switch (Status) {
+    case TJustificationStatus::Justified:
+      return "justified";
+    case TJustificationStatus::Unjustified:
+      return "unjustified";
+    case TJustificationStatus::NotEvaluated:
+      break;
+  }
+  return "not-evaluated";
+}
+
+const char* KindName(TConnectionKind Kind) {
+  return Kind == TConnectionKind::Defeating ? "defeating" : "supporting";
+}
+
+const std::string& SentenceOf(const PStatement& S) {
+  static const std::string None;
+  return S ? S->Sentence : None;
+}
+
+template <class T>
+const T* ElementOf(const TObjectList<T>& List, int Index) {
+  return Index < List.Count() ? List[Index].get() : nullptr;
+}
+
+// Writes trees without recursion: a stack of pending pieces of output. A piece that opens a
+// node pushes the pieces for the node's contents and for its closing, last first, so they come
+// off the stack in document order. The stack grows with the width of the tree that is still
+// to be written, never with its depth on the call stack.
+class TTreeWriter {
+ public:
+  explicit TTreeWriter(TJsonWriter& Writer) : W(Writer) {}
+
+  void WriteArgument(const TArgument& A) {
+    Then({[this, &A] { Argument(A); }});
+    Run();
+  }
+
+  void WriteDialecticalArgument(const TDialecticalArgument& D) {
+    Then({[this, &D] { DialecticalArgument(&D); }});
+    Run();
+  }
+
+ private:
+  using TPiece = std::function<void()>;
+
+  // Schedules Pieces to run next, in their order, before anything scheduled earlier.
+  void Then(std::vector<TPiece> Pieces) {
+    for (auto It = Pieces.rbegin(); It != Pieces.rend(); ++It)
+      Pending.push_back(std::move(*It));
+  }
+
+  void Run() {
+    while (!Pending.empty()) {
+      TPiece Piece = std::move(Pending.back());
+      Pending.pop_back();
+      Piece();
+    }
+  }
+
+  void Argument(const TArgument& A) {
+    W.BeginObject();
+    W.Key("conclusion");
+    W.String(SentenceOf(A.Conclusion));
+    W.Key("subarguments");
+    W.BeginArray();
+    std::vector<TPiece> Pieces;
+    for (const PArgument& Sub : A.InitialArguments)
+      if (Sub) Pieces.push_back([this, Sub = Sub.get()] { Argument(*Sub); });
+    Pieces.push_back([this] {
+      W.EndArray();
+      W.EndObject();
+    });
+    Then(std::move(Pieces));
+  }
+
+  // A dialectical argument where one is optional (a warrant) is written as null when absent.
+  void DialecticalArgument(const TDialecticalArgument* D) {
+    if (D == nullptr) return W.Null();
+    W.BeginObject();
+    W.Key("conclusion");
+    W.String(SentenceOf(D->Conclusion));
+    W.Key("status");
+    W.String(StatusName(D->Status));
+    W.Key("steps");
+    W.BeginArray();
+    std::vector<TPiece> Pieces;
+    for (int I = 0; I < D->Steps.Count(); ++I)
+      if (D->Steps[I]) Pieces.push_back([this, D, I] { Step(*D, I); });
+    Pieces.push_back([this] {
+      W.EndArray();
+      W.EndObject();
+    });
+    Then(std::move(Pieces));
+  }
+
+  void Step(const TDialecticalArgument& D, int I) {
+    const TStep& S = *D.Steps[I];
+    W.BeginObject();
+    W.Key("reason");
+    W.String(SentenceOf(S.Reason));
+    W.Key("kind");
+    W.String(KindName(S.ConnectionKind));
+    W.Key("warrant");
+    std::vector<TPiece> Pieces;
+    Pieces.push_back([this, &S] { DialecticalArgument(S.WarrantingDialecticalArgument.get()); });
+    Pieces.push_back([this, &S] {
+      W.Key("warrant_unjustified");
+      W.Bool(S.WarrantUnjustified);
+      W.Key("reason_argument");
+    });
+    Pieces.push_back(
+        [this, &D, I] { DialecticalArgument(ElementOf(D.InitialDialecticalArguments, I)); });
+    Pieces.push_back([this] {
+      W.Key("undercutters");
+      W.BeginArray();
+    });
+    for (int J = 0; J < S.Undercutters.Count(); ++J) {
+      const TUndercutter* U = S.Undercutters[J].get();
+      if (U == nullptr) continue;
+      Pieces.push_back([this, U] {
+        W.BeginObject();
+        W.Key("exception");
+        W.String(SentenceOf(U->Exception));
+        W.Key("warrant");
+        DialecticalArgument(U->WarrantingDialecticalArgument.get());
+      });
+      // The warrant's own contents were scheduled by the piece above and run before this one.
+      Pieces.push_back([this, U] {
+        W.Key("warrant_unjustified");
+        W.Bool(U->WarrantUnjustified);
+        W.Key("argument");
+      });
+      Pieces.push_back(
+          [this, &S, J] { DialecticalArgument(ElementOf(S.UndercuttingDialecticalArguments, J)); });
+      Pieces.push_back([this] { W.EndObject(); });
+    }
+    Pieces.push_back([this] {
+      W.EndArray();
+      W.EndObject();
+    });
+    Then(std::move(Pieces));
+  }
+
+  TJsonWriter& W;
+  std::vector<TPiece> Pending;
+};
+
+void WriteStatements(TJsonWriter& W, const TStatements& Statements) {
+  W.BeginArray();
+  for (const PStatement& S : Statements) {
+    if (!S) continue;
+    W.BeginObject();
+    W.Key("id");
+    W.String(S->Id);
+    W.Key("sentence");
+    W.String(S->Sentence);
+    W.Key("type");
+    W.String(TypeName(S->StatementType));
+    W.Key("status");
+    W.String(StatusName(S->JustificationStatus));
+    W.EndObject();
+  }
+  W.EndArray();
+}
+
+void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections) {
+  W.BeginArray();
+  for (const PReasonConclusion& C : Connections) {
+    if (!C) continue;
+    W.BeginObject();
+    W.Key("reason");
+    W.String(SentenceOf(C->Reason));
+    W.Key("conclusion");
+    W.String(SentenceOf(C->Conclusion));
+    W.Key("kind");
+    W.String(KindName(C->ConnectionKind));
+    W.Key("exceptions");
+    W.BeginArray();
+    for (const PStatement& E : C->Exceptions)
+      W.String(SentenceOf(E));
+    W.EndArray();
+    W.EndObject();
+  }
+  W.EndArray();
+}
+
+void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines) {
+  W.BeginArray();
+  for (const std::string& Line : Lines)
+    W.String(Line);
+  W.EndArray();
+}
+
+}  // namespace
+
+void WriteArgument(TJsonWriter& Writer, const TArgument& A) {
+  TTreeWriter(Writer).WriteArgument(A);
+}
+
+void WriteDialecticalArgument(TJsonWriter& Writer, const TDialecticalArgument& D) {
+  TTreeWriter(Writer).WriteDialecticalArgument(D);
+}
+
+std::string EvaluationJson(const TLineOfArgumentation& Line,
+                           const std::vector<std::string>& ForwardLines, TLanguage Language) {
+  static const TArgumentationStage EmptyStage;
+  const TArgumentationStage& Stage = Line.CurrentStage ? *Line.CurrentStage : EmptyStage;
+
+  std::string Out;
+  TJsonWriter W(Out);
+  W.BeginObject();
+  W.Key("language");
+  W.String(LanguageName(Language));
+  W.Key("moves");
+  W.Number(Line.ArgumentationMoves.Count());
+  W.Key("statements");
+  WriteStatements(W, Stage.Statements);
+  W.Key("connections");
+  WriteConnections(W, Stage.ReasonConclusions);
+  W.Key("arguments");
+  W.BeginArray();
+  for (const PArgument& A : Stage.Arguments)
+    if (A) WriteArgument(W, *A);
+  W.EndArray();
+  W.Key("maximal_dialectical_arguments");
+  W.BeginArray();
+  for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
+    if (D) WriteDialecticalArgument(W, *D);
+  W.EndArray();
+  W.Key("forward_lines");
+  WriteLines(W, ForwardLines);
+  W.Key("transcript");
+  WriteLines(W, TranscriptFileLines(Line, ForwardLines));
+  W.EndObject();
+  W.Finish();
+  return Out;
+}
+
+}  // namespace palaver

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+
+#include "CliTestSupport.h"
+
+namespace palaver {
+namespace {
+
+using namespace test;
+
+struct TGoldenCase {
+  const char* Fixture;
+  std::vector<std::string> Options;
+  const char* Golden;
+};
+
+// Test names show the golden file rather than the bytes of the case.
+void PrintTo(const TGoldenCase& Case, std::ostream* Out) {
+  *Out << Case.Golden;
+}
+
+class EvaluateGolden : public ::testing::TestWithParam<TGoldenCase> {};
+
+TEST_P(EvaluateGolden, PrintsTheExpectedJson) {
+  const TGoldenCase& Case = GetParam();
+  const TCliResult Result = Evaluate(Case.Fixture, Case.Options);
+  ASSERT_EQ(Result.ExitStatus, ExitSuccess) << Result.Err;
+  EXPECT_EQ(Result.Err, "");
+  ExpectMatchesGolden(Result.Out, Case.Golden);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, EvaluateGolden,
+    ::testing::Values(
+        // Replayed up to the marker; the warrant after it waits as forward lines.
+        TGoldenCase{"cli-worked-example.lin", {}, "cli-worked-example.json"},
+        // The warrant statement, an issue, blocks the step once it is replayed.
+        TGoldenCase{"cli-worked-example.lin", {"--forward"}, "cli-worked-example-forward.json"},
+        // "(IF a, THEN b)" is a warrant only in English; the IF form's warrant follows the
+        // language.
+        TGoldenCase{"cli-warrants.lin", {}, "cli-warrants-english.json"},
+        TGoldenCase{"cli-warrants.lin", {"--language", "dutch"}, "cli-warrants-dutch.json"},
+        // An exception whose undercutter warrant is unjustified, an active one, and the
+        // IF ... UNLESS form.
+        TGoldenCase{"cli-exception.lin", {}, "cli-exception.json"},
+        TGoldenCase{"cli-defeating.lin", {}, "cli-defeating.json"},
+        TGoldenCase{
+            "cli-edits.lin", {"--back", "--back", "--forward"}, "cli-edits-back-back-forward.json"},
+        TGoldenCase{
+            "cli-edits.lin", {"--delete-statement", "e"}, "cli-edits-delete-statement.json"},
+        TGoldenCase{
+            "cli-edits.lin", {"--delete-connection", "a", "b"}, "cli-edits-delete-connection.json"},
+        TGoldenCase{"cli-edits.lin",
+                    {"--delete-exception", "e", "a", "b"},
+                    "cli-edits-delete-exception.json"},
+        TGoldenCase{"cli-invalid-utf8.lin", {}, "cli-invalid-utf8.json"}),
+    // Named after the golden file: "cli-edits-delete-statement.json" runs as
+    // Fixtures/EvaluateGolden.PrintsTheExpectedJson/edits_delete_statement.
+    [](const ::testing::TestParamInfo<TGoldenCase>& Info) {
+      std::string Name = std::string(Info.param.Golden).substr(4);
+      Name.erase(Name.find('.'));
+      for (char& C : Name)
+        if (C == '-') C = '_';
+      return Name;
+    });
+
+QJsonObject ParsedOutput(const TCliResult& Result) {
+  QJsonParseError Error;
+  const QJsonDocument Document =
+      QJsonDocument::fromJson(QByteArray::fromStdString(Result.Out), &Error);
+  EXPECT_EQ(Error.error, QJsonParseError::NoError) << Error.errorString().toStdString();
+  return Document.object();
+}
+
+QStringList Sentences(const QJsonObject& Output) {
+  QStringList Result;
+  for (const QJsonValue& S : Output["statements"].toArray())
+    Result << S.toObject()["sentence"].toString();
+  return Result;
+}
+
+QStringList ForwardLines(const QJsonObject& Output) {
+  QStringList Result;
+  for (const QJsonValue& Line : Output["forward_lines"].toArray())
+    Result << Line.toString();
+  return Result;
+}
+
+TEST(EvaluateEdits, DeletionsOfWhatIsNotThereChangeNothing) {
+  const std::string Unedited = Evaluate("cli-edits.lin").Out;
+  const std::vector<std::vector<std::string>> Missing = {
+      {"--delete-statement", "zzz"},
+      {"--delete-statement", "A"},            // the comparison is exact
+      {"--delete-statement", "f"},            // only in the forward lines
+      {"--delete-connection", "b", "a"},      // the other way round
+      {"--delete-exception", "a", "a", "b"},  // a connection without that exception
+      {"--delete-exception", "e", "b", "c"},  // an exception of another connection
+  };
+  for (const auto& Options : Missing) {
+    const TCliResult Result = Evaluate("cli-edits.lin", Options);
+    EXPECT_EQ(Result.ExitStatus, ExitSuccess);
+    // Also the forward lines survive, which a replay of the deletion would have emptied.
+    EXPECT_EQ(Result.Out, Unedited) << Options[0] << " " << Options[1];
+  }
+}
+
+TEST(EvaluateEdits, AreMadeInTheOrderGiven) {
+  // Back first: "c" goes to the forward lines, so the deletion finds nothing to delete.
+  const QJsonObject BackThenDelete =
+      ParsedOutput(Evaluate("cli-edits.lin", {"--back", "--delete-statement", "c"}));
+  EXPECT_EQ(BackThenDelete["moves"].toInt(), 5);
+  EXPECT_FALSE(Sentences(BackThenDelete).contains("c"));
+  EXPECT_EQ(ForwardLines(BackThenDelete), QStringList({"CONCLUSION", "  ?: c", "REASON", "  ?: b",
+                                                       "", "STATEMENT", "  !: f", ""}));
+
+  // Deletion first: the connection's entry becomes a statement entry of "b", the forward lines
+  // are gone, and Back then takes that statement move back.
+  const QJsonObject DeleteThenBack =
+      ParsedOutput(Evaluate("cli-edits.lin", {"--delete-statement", "c", "--back"}));
+  EXPECT_EQ(DeleteThenBack["moves"].toInt(), 5);
+  EXPECT_EQ(ForwardLines(DeleteThenBack), QStringList({"STATEMENT", "  ?: b", ""}));
+}
+
+TEST(EvaluateEdits, DutchDeletionTakesTheDutchWarrantAlong) {
+  // The English warrant is an ordinary statement to a Dutch deletion and stays.
+  const QJsonObject Dutch = ParsedOutput(
+      Evaluate("cli-edits.lin", {"--language", "dutch", "--delete-connection", "a", "b"}));
+  EXPECT_TRUE(Sentences(Dutch).contains("(IF a, THEN b)"));
+  EXPECT_TRUE(Dutch["connections"].toArray().size() == 1);  // only c <- b is left
+
+  const QJsonObject English =
+      ParsedOutput(Evaluate("cli-edits.lin", {"--delete-connection", "a", "b"}));
+  EXPECT_FALSE(Sentences(English).contains("(IF a, THEN b)"));
+}
+
+TEST(EvaluateOutput, IsValidJsonForEveryByte) {
+  // Every byte value in a sentence, each alone and all together.
+  QTemporaryDir Dir;
+  std::string Text = "STATEMENT\r\n  ?: ";
+  for (int B = 0; B < 256; ++B)
+    if (B != '\r' && B != '\n') Text += static_cast<char>(B);
+  Text += "\r\n";
+  const std::string Path = Dir.path().toStdString() + "/bytes.lin";
+  WriteBytes(Path, Text);
+  const TCliResult Result = RunCli({"evaluate", Path});
+  ASSERT_EQ(Result.ExitStatus, ExitSuccess);
+  const QJsonObject Output = ParsedOutput(Result);
+  const QString Sentence = Sentences(Output).value(0);
+  ASSERT_EQ(Sentence.size(), 254);
+  // Printable ASCII as it is; the bytes above it as their Latin-1 characters.
+  EXPECT_EQ(Sentence[static_cast<int>('A') - 2], QChar('A'));
+  EXPECT_EQ(Sentence.back(), QChar(0xFF));
+  EXPECT_EQ(Sentence[0xE9 - 2], QChar(0xE9));
+}
+
+}  // namespace
+}  // namespace palaver

@@ -1,0 +1,164 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/UserActionLog.h"
+#include "dialogs/DialogComboBox.h"
+#include "line/LineOfArgumentation.h"
+#include "transcript/HeadlessPlatform.h"
+#include "transcript/MainWindowCore.h"
+#include "transcript/TranscriptFormat.h"
+#include "views/QtText.h"
+
+namespace palaver::test {
+
+class TFixedClock final : public TClock {
+ public:
+  std::string TimeText() const override { return "12:34:56"; }
+  std::string DateText() const override { return "01-02-2003"; }
+};
+
+// The program as the dialogs meet it: a fresh program state, logging on into a temporary
+// directory with a fixed clock, and the main window's core on the headless platform with a new
+// line of argumentation. The message boxes answer from Platform.Boxes.Answers (Yes when empty).
+class TDialogWorld {
+ public:
+  TDialogWorld() {
+    ResetProgramState();
+    SetLogServices(&Clock, &Platform.Boxes);
+    State().LoggingOn = true;
+    CreateLogFile(FromQString(Dir.path()));
+    Platform.ButtonDown = TViewButton::Arguments;
+    Core.emplace(Platform);
+    Core->NewLineOfArgumentation();
+  }
+  ~TDialogWorld() {
+    SetLogServices(nullptr, nullptr);
+    ResetProgramState();
+  }
+  TDialogWorld(const TDialogWorld&) = delete;
+  TDialogWorld& operator=(const TDialogWorld&) = delete;
+
+  // What was logged since the last call, without the time stamps.
+  QStringList NewLogLines() {
+    QStringList Result;
+    const auto& Lines = State().LogLines;
+    const std::string Stamp = "[12:34:56]  ";
+    for (; Seen < Lines.size(); ++Seen) {
+      const std::string& Line = Lines[Seen];
+      Result.push_back(ToQString(Line.rfind(Stamp, 0) == 0 ? Line.substr(Stamp.size()) : Line));
+    }
+    return Result;
+  }
+  void SkipLog() { NewLogLines(); }
+
+  // The current stage's statements as mark and sentence, e.g. "!a", in stage order.
+  static QStringList Statements() {
+    QStringList Result;
+    for (const PStatement& S : State().LineOfArgumentation->CurrentStage->Statements)
+      Result.push_back(ToQString(TypeMark(S->StatementType) + S->Sentence));
+    return Result;
+  }
+  static QStringList Transcript() {
+    QStringList Result;
+    for (const std::string& Line : TranscriptOfLine(*State().LineOfArgumentation))
+      Result.push_back(ToQString(Line));
+    return Result;
+  }
+  static int Moves() { return State().LineOfArgumentation->ArgumentationMoves.Count(); }
+
+  // Moves made before the dialog opens, as a replay makes them: without questions.
+  void Say(const std::string& Sentence, TStatementType Type) {
+    Core->StatementMove(NewStatement(Sentence, Type));
+  }
+  void Connect(const std::string& Reason, TStatementType ReasonType, const std::string& Conclusion,
+               TStatementType ConclusionType) {
+    PReasonConclusion C = NewReasonConclusion();
+    C->Reason = NewStatement(Reason, ReasonType);
+    C->Conclusion = NewStatement(Conclusion, ConclusionType);
+    Core->ReasonConclusionMove(C);
+  }
+
+  QTemporaryDir Dir;
+  TFixedClock Clock;
+  THeadlessPlatform Platform;
+  std::optional<TMainWindowCore> Core;
+
+ private:
+  std::size_t Seen = 0;
+};
+
+// --- The user's hands ------------------------------------------------------------------------
+
+// Shows the dialog as the main window does, but without a nested event loop, and waits until it
+// is the active window.
+inline bool Open(QDialog& Dialog) {
+  Dialog.show();
+  return QTest::qWaitForWindowActive(&Dialog);
+}
+
+inline QWidget* Focused() {
+  return QApplication::focusWidget();
+}
+
+inline void Type(const QString& Text) {
+  QTest::keyClicks(Focused(), Text);
+}
+
+inline void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
+  QTest::keyClick(Focused(), Key, Modifiers);
+}
+
+// Clicks within what the control shows: a check box or radio item stretched by its layout
+// answers only on its mark and its caption.
+inline void Click(QWidget* Widget) {
+  const QPoint Where(std::min(Widget->width(), Widget->sizeHint().width()) / 2,
+                     Widget->height() / 2);
+  QTest::mouseClick(Widget, Qt::LeftButton, Qt::NoModifier, Where);
+}
+
+// Opens the list with a click on the combo box's arrow and clicks the item.
+inline void Pick(TDialogComboBox* Box, const QString& Item) {
+  QStyleOptionComboBox Option;
+  Option.initFrom(Box);
+  Option.editable = true;
+  Option.subControls = QStyle::SC_All;
+  const QRect Arrow =
+      Box->style()->subControlRect(QStyle::CC_ComboBox, &Option, QStyle::SC_ComboBoxArrow, Box);
+  QTest::mouseClick(Box, Qt::LeftButton, Qt::NoModifier, Arrow.center());
+  QAbstractItemView* List = Box->view();
+  QTRY_VERIFY(List->isVisible());
+  QTest::qWait(QApplication::doubleClickInterval() + 10);
+  const int Row = Box->findText(Item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  QVERIFY(Row >= 0);
+  const QRect ItemRect = List->visualRect(List->model()->index(Row, 0));
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, Qt::NoModifier, ItemRect.center());
+  QTRY_VERIFY(!List->isVisible());
+}
+
+// The window's close box: the window system asks the window to close.
+inline void ClickCloseBox(QDialog& Dialog) {
+  QCloseEvent Event;
+  QApplication::sendEvent(Dialog.windowHandle(), &Event);
+}
+
+}  // namespace palaver::test
+
+// Picks an item in a test function, which stops there when the list misbehaved.
+#define PALAVER_PICK(Box, Item)             \
+  do {                                      \
+    ::palaver::test::Pick(Box, Item);       \
+    if (QTest::currentTestFailed()) return; \
+  } while (false)
