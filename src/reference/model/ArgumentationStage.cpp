@@ -74,8 +74,7 @@ std::string TArgumentationStage::GetNewId() const {
   return std::to_string(N);
 }
 
-// A new reason and a new conclusion must not share a number: the conclusion takes the smallest
-// free one and the reason the next free one, as a reason/conclusion move would number them.
+// Gives both ends of C the Ids of the stage's statements with their sentences, or a new number.
 void TArgumentationStage::AttachIds(TReasonConclusion& C) const {
   bool ConclusionFound = false;
   bool ReasonFound = false;
