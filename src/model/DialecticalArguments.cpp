@@ -57,6 +57,7 @@ void TArgumentationStage::RecomputeTheLongWay() {
     if (Status == TJustificationStatus::Justified || Status == TJustificationStatus::Unjustified)
       DialecticalArguments[I]->Conclusion->JustificationStatus = Status;
   }
+  TStageHistory::StatusesWritten();
 }
 
 // Every branch works on its own copy of the connections, less the one it has used, so no branch

@@ -57,6 +57,10 @@ std::optional<long long> IdNumber(const std::string& Id) {
 
 }  // namespace
 
+void TStageHistory::StatusesWritten() {
+  ++StatusWrites;
+}
+
 std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& Base) {
   auto H = std::make_shared<TStageHistory>();
   H->Language = State().Language;

@@ -74,8 +74,15 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // new connection handed in with exceptions of its own, can); its dialectical arguments are
   // built the long way, stage by stage, and the history only keeps the look-ups.
   bool IsPlain() const { return Plain; }
+  // Statuses were written outside any history: none of them can be carried on from here.
+  static void StatusesWritten();
 
-  // True when a move on Stage can carry this history forward.
+  // True when a move on Stage can carry this history forward: Stage is its newest version with
+  // its lists as the move left them, the language is the one the warrant sentences were built
+  // in, and nothing else has written statuses since. Statement types and exception lists are
+  // taken to change only through moves. Otherwise a move builds a fresh history from its stage,
+  // which costs one whole computation (only a move on an older stage needs that: the program
+  // always moves on the newest one).
   bool CanContinueFrom(const TArgumentationStage& Stage) const;
 
   // --- Look-ups, valid for every stage of the history ------------------------------------
