@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev  # the window, the renderer and palaver-cli
   xvfb xauth fonts-dejavu-core      # headless runs, screenshots, and a font for the drawings
   dpkg-dev file                     # packaging (cpack's Debian generator)
+  desktop-file-utils shared-mime-info groff-base  # checks of the installed desktop files
+  graphviz                          # the export tests draw the Graphviz output
 )
 
 missing=()

@@ -13,8 +13,8 @@ class TLineOfArgumentation;
 // The program-wide state: each item exists once, for the whole run. Every layer reads it under
 // these names (the status computation reads Language; the line of argumentation reads
 // InteractiveMoves; the replay clears InteractiveMoves and RefreshViews while it runs), which is
-// why it lives in a header of its own with no dependencies. The dialogs and the main window are
-// owned by the Qt application object, not by this struct.
+// why it lives in a header of its own with no dependencies. The main window is owned by main()
+// and the dialogs by the main window, not by this struct.
 struct TProgramState {
   // The current line of argumentation; New, Open, Back, Forward and the deletions replace it.
   std::shared_ptr<TLineOfArgumentation> LineOfArgumentation;
@@ -38,6 +38,8 @@ inline TProgramState& State() {
   return Instance;
 }
 
-inline void ResetProgramState() { State() = TProgramState{}; }
+inline void ResetProgramState() {
+  State() = TProgramState{};
+}
 
 }  // namespace palaver

@@ -8,6 +8,7 @@
 #include "cli/CliRender.h"
 #include "cli/CliSession.h"
 #include "cli/EvaluationJson.h"
+#include "cli/ExportFormats.h"
 
 namespace palaver {
 
@@ -28,7 +29,19 @@ int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err) {
       RenderStage(Command, *Line.CurrentStage);
       return ExitSuccess;
     }
-    Out << EvaluationJson(Line, State().ForwardLines, State().Language) << std::flush;
+    if (Command.Kind == TCliCommandKind::Export) {
+      static const TArgumentationStage EmptyStage;
+      const TArgumentationStage& Stage = Line.CurrentStage ? *Line.CurrentStage : EmptyStage;
+      const std::string Text =
+          ExportText(BuildExportGraph(Stage, State().Language), Command.ExportFormat);
+      if (!Command.OutputPath.empty()) {
+        WriteExportFile(Command.OutputPath, Text);
+        return ExitSuccess;
+      }
+      Out << Text << std::flush;
+    } else {
+      Out << EvaluationJson(Line, State().ForwardLines, State().Language) << std::flush;
+    }
     if (!Out) {
       Err << "Unable to write to standard output\n";
       return ExitPlatformError;

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::string_view EvaluateCommand = "evaluate";
 constexpr std::string_view RenderCommand = "render";
+constexpr std::string_view ExportCommand = "export";
 
 enum class TOptionId {
   Language,
@@ -21,6 +22,7 @@ enum class TOptionId {
   StructureOnly,
   Width,
   Output,
+  Format,
   Back,
   Forward,
   DeleteStatement,
@@ -28,32 +30,67 @@ enum class TOptionId {
   DeleteException
 };
 
-struct TOptionSpec {
+// The commands an option belongs to, as a set of bits.
+enum TCommandSet : unsigned {
+  ForEvaluate = 1,
+  ForRender = 2,
+  ForExport = 4,
+  ForAll = ForEvaluate | ForRender | ForExport
+};
+
+struct TOptionRule {
   std::string_view Name;
   TOptionId Id;
   int ValueCount;
-  bool RenderOnly;
+  unsigned Commands;
   // How the values are named in messages.
   std::string_view ValueNames;
 };
 
-constexpr std::array<TOptionSpec, 11> Options = {{
-    {"--language", TOptionId::Language, 1, false, "english|dutch"},
-    {"--view", TOptionId::View, 1, true, "arguments|statements"},
-    {"--structure-only", TOptionId::StructureOnly, 0, true, ""},
-    {"--width", TOptionId::Width, 1, true, "PIXELS"},
-    {"-o", TOptionId::Output, 1, true, "OUT.png|OUT.svg|OUT.pdf"},
-    {"--output", TOptionId::Output, 1, true, "OUT.png|OUT.svg|OUT.pdf"},
-    {"--back", TOptionId::Back, 0, false, ""},
-    {"--forward", TOptionId::Forward, 0, false, ""},
-    {"--delete-statement", TOptionId::DeleteStatement, 1, false, "S"},
-    {"--delete-connection", TOptionId::DeleteConnection, 2, false, "REASON CONCLUSION"},
-    {"--delete-exception", TOptionId::DeleteException, 3, false, "EXCEPTION REASON CONCLUSION"},
+constexpr std::array<TOptionRule, 12> Options = {{
+    {"--language", TOptionId::Language, 1, ForAll, "english|dutch"},
+    {"--view", TOptionId::View, 1, ForRender, "arguments|statements"},
+    {"--structure-only", TOptionId::StructureOnly, 0, ForRender, ""},
+    {"--width", TOptionId::Width, 1, ForRender, "PIXELS"},
+    {"-o", TOptionId::Output, 1, ForRender | ForExport, "OUT"},
+    {"--output", TOptionId::Output, 1, ForRender | ForExport, "OUT"},
+    {"--format", TOptionId::Format, 1, ForExport, "aif|argdown|dot"},
+    {"--back", TOptionId::Back, 0, ForAll, ""},
+    {"--forward", TOptionId::Forward, 0, ForAll, ""},
+    {"--delete-statement", TOptionId::DeleteStatement, 1, ForAll, "S"},
+    {"--delete-connection", TOptionId::DeleteConnection, 2, ForAll, "REASON CONCLUSION"},
+    {"--delete-exception", TOptionId::DeleteException, 3, ForAll, "EXCEPTION REASON CONCLUSION"},
 }};
 
-const TOptionSpec* FindOption(std::string_view Name) {
-  for (const TOptionSpec& Spec : Options)
-    if (Spec.Name == Name) return &Spec;
+unsigned CommandBit(TCliCommandKind Kind) {
+  switch (Kind) {
+    case TCliCommandKind::Render:
+      return ForRender;
+    case TCliCommandKind::Export:
+      return ForExport;
+    case TCliCommandKind::Evaluate:
+    case TCliCommandKind::Help:
+      break;
+  }
+  return ForEvaluate;
+}
+
+// "render only", "render and export only".
+std::string CommandsOf(unsigned Commands) {
+  std::string Names;
+  const std::pair<unsigned, std::string_view> All[] = {
+      {ForEvaluate, EvaluateCommand}, {ForRender, RenderCommand}, {ForExport, ExportCommand}};
+  for (const auto& [Bit, Name] : All) {
+    if ((Commands & Bit) == 0) continue;
+    if (!Names.empty()) Names += " and ";
+    Names += Name;
+  }
+  return Names + " only";
+}
+
+const TOptionRule* FindOption(std::string_view Name) {
+  for (const TOptionRule& Rule : Options)
+    if (Rule.Name == Name) return &Rule;
   return nullptr;
 }
 
@@ -102,8 +139,9 @@ class TCommandParser {
  public:
   TCommandParser(std::string Command, const std::vector<std::string>& Arguments)
       : Command(std::move(Command)), Arguments(Arguments) {
-    Result.Kind =
-        this->Command == RenderCommand ? TCliCommandKind::Render : TCliCommandKind::Evaluate;
+    Result.Kind = this->Command == RenderCommand   ? TCliCommandKind::Render
+                  : this->Command == ExportCommand ? TCliCommandKind::Export
+                                                   : TCliCommandKind::Evaluate;
   }
 
   std::variant<TCliCommand, TUsageError> Parse() {
@@ -129,6 +167,8 @@ class TCommandParser {
     if (!FileSeen) Fail("no FILE given");
     if (Result.Kind == TCliCommandKind::Render && Result.OutputPath.empty())
       Fail("render needs -o OUT.png, OUT.svg or OUT.pdf");
+    if (Result.Kind == TCliCommandKind::Export && !FormatSeen)
+      Fail("export needs --format aif, argdown or dot");
     if (Error) return *Error;
     return Result;
   }
@@ -147,31 +187,34 @@ class TCommandParser {
       Name = std::string_view(Argument).substr(0, Equals);
       InlineValue = Argument.substr(Equals + 1);
     }
-    const TOptionSpec* Spec = FindOption(Name);
-    if (Spec == nullptr) return Fail("unknown option '" + std::string(Name) + "'");
-    if (Spec->RenderOnly && Result.Kind != TCliCommandKind::Render)
-      return Fail(std::string(Spec->Name) + " is an option of render only");
+    const TOptionRule* Rule = FindOption(Name);
+    if (Rule == nullptr) return Fail("unknown option '" + std::string(Name) + "'");
+    if ((Rule->Commands & CommandBit(Result.Kind)) == 0)
+      return Fail(std::string(Rule->Name) + " is an option of " + CommandsOf(Rule->Commands));
 
     std::vector<std::string> Values;
     if (InlineValue) {
-      if (Spec->ValueCount != 1)
-        return Fail(std::string(Spec->Name) + " does not take a value after '='");
+      if (Rule->ValueCount != 1)
+        return Fail(std::string(Rule->Name) + " does not take a value after '='");
       Values.push_back(*InlineValue);
     } else {
-      const std::size_t Wanted = static_cast<std::size_t>(Spec->ValueCount);
+      const std::size_t Wanted = static_cast<std::size_t>(Rule->ValueCount);
       if (Arguments.size() - Next < Wanted) {
         Next = Arguments.size();
-        return Fail(std::string(Spec->Name) + " needs " + std::string(Spec->ValueNames));
+        const bool RenderOutput =
+            Rule->Id == TOptionId::Output && Result.Kind == TCliCommandKind::Render;
+        return Fail(std::string(Rule->Name) + " needs " +
+                    std::string(RenderOutput ? "OUT.png|OUT.svg|OUT.pdf" : Rule->ValueNames));
       }
       Values.assign(Arguments.begin() + static_cast<long>(Next),
                     Arguments.begin() + static_cast<long>(Next + Wanted));
       Next += Wanted;
     }
-    Apply(*Spec, std::move(Values));
+    Apply(*Rule, std::move(Values));
   }
 
-  void Apply(const TOptionSpec& Spec, std::vector<std::string> Values) {
-    switch (Spec.Id) {
+  void Apply(const TOptionRule& Rule, std::vector<std::string> Values) {
+    switch (Rule.Id) {
       case TOptionId::Language:
         if (Values[0] == "english")
           Result.Language = TLanguage::English;
@@ -199,12 +242,29 @@ class TCommandParser {
                " to " + std::to_string(MaxRenderWidth) + ", not '" + Values[0] + "'");
         break;
       case TOptionId::Output:
-        if (const std::optional<TRenderFormat> Format = FormatOfPath(Values[0])) {
+        // An export is text of the format asked for, whatever the file is called.
+        if (Result.Kind == TCliCommandKind::Export) {
+          if (Values[0].empty())
+            Fail("-o needs a file name");
+          else
+            Result.OutputPath = Values[0];
+        } else if (const std::optional<TRenderFormat> Format = FormatOfPath(Values[0])) {
           Result.OutputPath = Values[0];
           Result.Format = *Format;
         } else {
           Fail("the output file '" + Values[0] + "' must end in .png, .svg or .pdf");
         }
+        break;
+      case TOptionId::Format:
+        FormatSeen = true;
+        if (Values[0] == "aif")
+          Result.ExportFormat = TExportFormat::Aif;
+        else if (Values[0] == "argdown")
+          Result.ExportFormat = TExportFormat::Argdown;
+        else if (Values[0] == "dot")
+          Result.ExportFormat = TExportFormat::Dot;
+        else
+          Fail("--format takes aif, argdown or dot, not '" + Values[0] + "'");
         break;
       case TOptionId::Back:
         Result.Edits.push_back({TEditKind::Back, {}});
@@ -228,6 +288,7 @@ class TCommandParser {
   const std::vector<std::string>& Arguments;
   std::size_t Next = 1;
   bool FileSeen = false;
+  bool FormatSeen = false;
   TCliCommand Result;
   std::optional<TUsageError> Error;
 };
@@ -243,6 +304,7 @@ is printed or drawn. Every question the window would ask is answered Yes.
 Commands:
   evaluate   print the current stage as JSON
   render     draw the arguments or statements view to a PNG, SVG or PDF file
+  export     write the current stage as AIF-JSON, Argdown or a Graphviz graph
 
 Options:
   -h, --help   show this help; 'palaver-cli <command> --help' shows a command's options
@@ -309,6 +371,31 @@ Options:
         at start-up, {width}); the text is wrapped to it and the picture is this wide
 )";
 
+constexpr std::string_view ExportHelp =
+    R"(Usage: palaver-cli export --format aif|argdown|dot [--language english|dutch]
+                          [EDIT ...] FILE [-o OUT]
+
+Writes the statements and connections of the current stage in an interchange format,
+with every statement's type and status. Equal lines give equal bytes.
+
+Options:
+  --format aif|argdown|dot
+        aif: AIF-JSON for argument databases and analysis tools: every statement an
+          I-node, every connection an RA-node, every exception a CA-node against the
+          RA-node of the step it blocks, and a recognised warrant statement an edge into
+          the RA- or CA-node; types, statuses and kinds in the top-level "palaver"
+          object, keyed by node ID
+        argdown: an Argdown document: statements as [S<id>] with #issue or
+          #assumption and #justified or #unjustified, supports as +>, defeating
+          connections as ->, and a connection with exceptions or a recognised warrant as
+          the argument <C<n>>, which the exceptions undercut (_>)
+        dot: a Graphviz graph: justified statements green with a solid border,
+          unjustified ones red with a dashed border; each connection and exception meets
+          at a small point
+  -o, --output OUT
+        the file to write, replaced safely (default: standard output)
+)";
+
 }  // namespace
 
 std::variant<TCliCommand, TUsageError> ParseCommandLine(const std::vector<std::string>& Arguments) {
@@ -319,7 +406,7 @@ std::variant<TCliCommand, TUsageError> ParseCommandLine(const std::vector<std::s
     Help.Kind = TCliCommandKind::Help;
     return Help;
   }
-  if (First != EvaluateCommand && First != RenderCommand) {
+  if (First != EvaluateCommand && First != RenderCommand && First != ExportCommand) {
     if (LooksLikeOption(First)) return TUsageError{"unknown option '" + First + "'", ""};
     return TUsageError{"unknown command '" + First + "'", ""};
   }
@@ -334,17 +421,22 @@ std::string HelpText(const std::string& Topic) {
     if (At != std::string::npos) Text.replace(At, 7, std::to_string(StartupSurfaceWidth));
     return Text;
   }
+  if (Topic == ExportCommand) return std::string(ExportHelp) + std::string(CommonOptionsHelp);
   return std::string(OverviewHelp);
 }
 
 std::string UsageText(const std::string& Command) {
   std::string Text;
-  if (Command != RenderCommand)
+  if (Command.empty() || Command == EvaluateCommand)
     Text += "Usage: palaver-cli evaluate [--language english|dutch] [EDIT ...] FILE\n";
-  if (Command != EvaluateCommand)
+  if (Command.empty() || Command == RenderCommand)
     Text +=
         "Usage: palaver-cli render [--language english|dutch] [--view arguments|statements]\n"
         "         [--structure-only] [--width PIXELS] [EDIT ...] FILE -o OUT.png|OUT.svg|OUT.pdf\n";
+  if (Command.empty() || Command == ExportCommand)
+    Text +=
+        "Usage: palaver-cli export --format aif|argdown|dot [--language english|dutch]\n"
+        "         [EDIT ...] FILE [-o OUT]\n";
   Text += "Try 'palaver-cli " + (Command.empty() ? std::string() : Command + " ") +
           "--help' for more information.\n";
   return Text;

@@ -19,9 +19,11 @@ struct TEdit {
   std::vector<std::string> Sentences;
 };
 
-enum class TCliCommandKind { Help, Evaluate, Render };
+enum class TCliCommandKind { Help, Evaluate, Render, Export };
 enum class TRenderView { Arguments, Statements };
 enum class TRenderFormat { Png, Svg, Pdf };
+// The interchange formats of export: AIF-JSON, an Argdown document, a Graphviz graph.
+enum class TExportFormat { Aif, Argdown, Dot };
 
 // The smallest and largest surface width render accepts; below 1 there is nothing to draw on,
 // and beyond the upper bound an image would no longer be a picture of a window.
@@ -37,12 +39,17 @@ struct TCliCommand {
   std::vector<TEdit> Edits;
   std::string FileName;
 
+  // render and export: the file to write; export writes to standard output when it is empty.
+  std::string OutputPath;
+
   // render only.
   TRenderView View = TRenderView::Arguments;
   bool StructureOnly = false;
   int Width = 0;  // 0: the window's start-up surface width
-  std::string OutputPath;
   TRenderFormat Format = TRenderFormat::Png;
+
+  // export only.
+  TExportFormat ExportFormat = TExportFormat::Aif;
 };
 
 // A command line that palaver-cli cannot run; Command names the command it was meant for
@@ -58,7 +65,7 @@ struct TUsageError {
 // --help (or -h) in an option's place asks for help and wins over everything else.
 std::variant<TCliCommand, TUsageError> ParseCommandLine(const std::vector<std::string>& Arguments);
 
-// The text of --help: the overview, or the options of "evaluate" or "render".
+// The text of --help: the overview, or the options of "evaluate", "render" or "export".
 std::string HelpText(const std::string& Topic);
 
 // The short reminder printed after a usage error.

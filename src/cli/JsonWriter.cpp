@@ -91,6 +91,21 @@ void AppendJsonString(std::string& Out, std::string_view Bytes) {
   Out += '"';
 }
 
+void AppendUtf8Text(std::string& Out, std::string_view Bytes) {
+  for (std::size_t At = 0; At < Bytes.size();) {
+    const std::size_t Length = Utf8SequenceLength(Bytes, At);
+    if (Length == 0) {
+      const auto C = static_cast<unsigned char>(Bytes[At]);
+      Out += static_cast<char>(0xC0 | (C >> 6));
+      Out += static_cast<char>(0x80 | (C & 0x3F));
+      ++At;
+    } else {
+      Out.append(Bytes.substr(At, Length));
+      At += Length;
+    }
+  }
+}
+
 void TJsonWriter::NewLine() {
   Out += '\n';
   Out.append(2 * Levels.size(), ' ');

@@ -51,4 +51,8 @@ class TJsonWriter {
 // control characters are escaped, so the result is always valid JSON.
 void AppendJsonString(std::string& Out, std::string_view Bytes);
 
+// Appends Bytes as UTF-8 text by the same rule, without quotes or escapes: valid UTF-8 as it
+// is, any other byte as the Latin-1 character of that byte.
+void AppendUtf8Text(std::string& Out, std::string_view Bytes);
+
 }  // namespace palaver

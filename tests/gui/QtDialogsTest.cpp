@@ -236,6 +236,16 @@ class QtDialogsTest : public QObject {
     QCOMPARE(ChooseProgramDirectory(NotADirectory, Config), Dir.File("config/Palaver"));
     QVERIFY(QDir(Config).exists());
   }
+
+  void anInstalledProgramUsesTheConfigurationDirectoryEvenWhenItCouldWriteItsOwn() {
+    TTemporaryDirectory Dir;
+    QVERIFY(QDir().mkpath(ToQString(Dir.File("usr/bin"))));
+    QVERIFY(QDir().mkpath(ToQString(Dir.File("usr/share/applications"))));
+    WriteBytes(Dir.File("usr/share/applications/palaver.desktop"), "[Desktop Entry]\n");
+    const QString Config = ToQString(Dir.File("home/.config/Palaver"));
+    QCOMPARE(ChooseProgramDirectory(ToQString(Dir.File("usr/bin")), Config),
+             Dir.File("home/.config/Palaver"));
+  }
 };
 
 PALAVER_GUI_TEST_MAIN(QtDialogsTest)

@@ -16,10 +16,16 @@
 #include "app/UserActionLog.h"
 #include "app/gui/DiagramPaintBox.h"
 #include "app/gui/ScrollBox.h"
+#include "dialogs/AboutForm.h"
+#include "dialogs/ExceptionForm.h"
+#include "dialogs/OptionsForm.h"
+#include "dialogs/ReasonConclusionForm.h"
+#include "dialogs/StatementForm.h"
 #include "line/LineOfArgumentation.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
 #include "views/QtText.h"
+#include "views/StatusImages.h"
 
 namespace palaver {
 
@@ -100,9 +106,16 @@ TArgIntForm::TArgIntForm(std::string ProgramDir, TArgIntFormServices Services)
   ConnectHandlers();
 
   Guarded([this] { FormCreate(); });
+  CreateDialogs();
 }
 
 TArgIntForm::~TArgIntForm() {
+  // The dialogs work on this window's core; they go first.
+  OptionsForm.reset();
+  AboutForm.reset();
+  ReasonConclusionForm.reset();
+  ExceptionForm.reset();
+  StatementForm.reset();
   // The program's line is hosted by this window's core, and the log reports through its boxes:
   // neither may outlive the window.
   SetLogServices(nullptr, nullptr);
@@ -148,7 +161,8 @@ void TArgIntForm::FormCreate() {
         static_cast<QWidget*>(ArgumentsTreeView), static_cast<QWidget*>(DialArgsRichEdit)})
     View->resize(ScrollBox1->FillSize());
   DialArgsPaintBox->SetSurfaceWidth(ScrollBox1->width() - 7);
-  // The tree's overlay images (the small "!" and "?") are fixed by the status image list.
+  StatusIconsImageList.Overlay(SmallAssumptionMarkImage, AssumptionOverlay);
+  StatusIconsImageList.Overlay(SmallIssueMarkImage, IssueOverlay);
 
   SetLogServices(Clock, Boxes);
   const TStartupSettings Settings =

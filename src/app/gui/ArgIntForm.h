@@ -15,9 +15,11 @@
 #include "app/gui/SpeedButton.h"
 #include "model/Language.h"
 #include "transcript/MainWindowCore.h"
+#include "views/StatusIconsImageList.h"
 
 class QAbstractButton;
 class QAction;
+class QDialog;
 class QGroupBox;
 class QMenu;
 class QPlainTextEdit;
@@ -28,8 +30,13 @@ class QTreeWidget;
 
 namespace palaver {
 
+class TAboutForm;
 class TDiagramPaintBox;
+class TExceptionForm;
+class TOptionsForm;
+class TReasonConclusionForm;
 class TScrollBox;
+class TStatementForm;
 
 // What the main window uses from outside; null takes the real one. Tests put scripted message
 // boxes and file dialogs here, so that even the questions of start-up can be answered.
@@ -107,7 +114,7 @@ class TArgIntForm final : public QMainWindow {
 
   std::optional<std::string> ExecuteFileDialog(bool Save, const TFileDialogOptions& Options);
 
-  // --- The dialogs, shown modally; they join the window separately ------------------------
+  // --- The dialogs, shown modally ----------------------------------------------------------
   void ShowStatementForm();
   void ShowReasonConclusionForm();
   void ShowExceptionForm();
@@ -184,6 +191,15 @@ class TArgIntForm final : public QMainWindow {
   QPushButton* ProsConsButton = nullptr;
 
   QStatusBar* StatusBar1 = nullptr;
+  // The images of the arguments tree, with the type marks registered as overlays by FormCreate.
+  TStatusIconsImageList StatusIconsImageList;
+
+  // --- The dialogs: created once, right after the window, in this order ---------------------
+  std::unique_ptr<TStatementForm> StatementForm;
+  std::unique_ptr<TExceptionForm> ExceptionForm;
+  std::unique_ptr<TReasonConclusionForm> ReasonConclusionForm;
+  std::unique_ptr<TAboutForm> AboutForm;
+  std::unique_ptr<TOptionsForm> OptionsForm;
 
   // --- Main menu ----------------------------------------------------------------------------
   QMenu* File1 = nullptr;
@@ -252,15 +268,12 @@ class TArgIntForm final : public QMainWindow {
   // The width the paint surface gets from the scroll area's size (ScrollBox1Resize's rule).
   void ApplySurfaceWidthRule();
   void ApplyCaptions(TLanguage Language);
-  // The captions of the move dialogs; they apply their own tables when they join the window.
+  // The captions of the move dialogs: statement, reason/conclusion, exception.
   void ApplyDialogCaptions(TLanguage Language);
+  void CreateDialogs();
+  // Runs Dialog modally; when it has closed, the view is redrawn as on the window's activation.
+  void ExecuteModalDialog(QDialog& Dialog);
   void DisplayTranscriptLines();
-
-  // Fill the hidden lists and the tree from the current stage; the lists and the tree have no
-  // content yet, so they are shown empty.
-  void FillStatementsList() {}
-  void FillReasonsList() {}
-  void FillArgumentsTree() {}
 
   std::string ProgramDirectory;
   TProfileFile SettingsFile;

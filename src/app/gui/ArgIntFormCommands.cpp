@@ -107,14 +107,6 @@ void TArgIntForm::Exception1Click() {
   if (LineHasFileName()) ShowExceptionForm();
 }
 
-// The move dialogs, About and Options are not part of the window yet: their commands log and
-// then show nothing.
-void TArgIntForm::ShowStatementForm() {}
-void TArgIntForm::ShowReasonConclusionForm() {}
-void TArgIntForm::ShowExceptionForm() {}
-void TArgIntForm::ShowAboutForm() {}
-void TArgIntForm::ShowOptionsForm() {}
-
 // --- File menu -----------------------------------------------------------------------------
 
 void TArgIntForm::New1Click() {
@@ -190,7 +182,9 @@ void TArgIntForm::ViewArgumentsSpeedButtonClick() {
 }
 
 void TArgIntForm::ViewStepsSpeedButtonClick() {
-  // The surface alone, with nothing drawn on it.
+  // The surface alone, empty: the drawing it held belongs to the visible button's view, which
+  // the next refresh draws again.
+  DialArgsPaintBox->ClearPicture();
   HiddenViewButtons.SetDown(ViewStepsSpeedButton);
   ShowOnlyView(DialArgsPaintBox);
 }
@@ -238,8 +232,11 @@ void TArgIntForm::Forward2Click() {
 
 void TArgIntForm::Button1Click() {
   // Each click leaves one more label on the panel, for the rest of the run.
+  // The label lies below the panel's boxes, as a plain label of the panel always has: it covers
+  // part of the "Line of arg." box and must not take that box's clicks.
   auto* Label = new QLabel(QStringLiteral("Kwaak"), ButtonPanel);
   Label->setGeometry(75, 250, 200, 200);
+  Label->lower();
   Label->show();
 }
 

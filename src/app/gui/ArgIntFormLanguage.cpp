@@ -85,10 +85,6 @@ void TArgIntForm::ApplyCaptions(TLanguage Language) {
   State().Language = Language;
 }
 
-void TArgIntForm::ApplyDialogCaptions(TLanguage /*Language*/) {
-  // The statement, reason/conclusion and exception dialogs follow here, in that order.
-}
-
 void TArgIntForm::SwitchToEnglish() {
   ApplyCaptions(TLanguage::English);
 }

@@ -15,8 +15,9 @@
 #include "app/gui/ArgIntForm.h"
 #include "app/gui/DiagramPaintBox.h"
 #include "app/gui/ScrollBox.h"
+#include "views/ArgumentsTree.h"
 #include "views/DiagramLayout.h"
-#include "views/StatusImages.h"
+#include "views/ListViews.h"
 
 namespace palaver {
 
@@ -49,13 +50,9 @@ TSpeedButton* MakeSpeedButton(QWidget* Parent, const char* Name, const char* Cap
   return Button;
 }
 
-// A single-column list in report style without column headers.
-QTreeWidget* MakeReportList(QWidget* Parent, const char* Name) {
+// A list or tree of the scroll area, hidden until shown; the views give it its look.
+QTreeWidget* MakeTreeWidget(QWidget* Parent, const char* Name) {
   auto* List = Named(new QTreeWidget(Parent), Name);
-  List->setColumnCount(1);
-  List->setRootIsDecorated(false);
-  List->setHeaderHidden(true);
-  List->setEditTriggers(QAbstractItemView::NoEditTriggers);
   List->hide();
   return List;
 }
@@ -150,18 +147,12 @@ void TArgIntForm::BuildScrollBox() {
   };
   DialArgsPaintBox->hide();
 
-  StatementsListView = MakeReportList(Contents, "StatementsListView");
-  StatementsListView->setHeaderLabels({QStringLiteral("Sentence")});
-  ReasonsListView = MakeReportList(Contents, "ReasonsListView");
-
-  ArgumentsTreeView = Named(new QTreeWidget(Contents), "ArgumentsTreeView");
-  ArgumentsTreeView->setColumnCount(1);
-  ArgumentsTreeView->setHeaderHidden(true);
-  ArgumentsTreeView->setIndentation(19);
-  ArgumentsTreeView->setIconSize({StatusImageSize, StatusImageSize});
-  ArgumentsTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ArgumentsTreeView->setFocusPolicy(Qt::ClickFocus);
-  ArgumentsTreeView->hide();
+  StatementsListView = MakeTreeWidget(Contents, "StatementsListView");
+  SetUpStatementsList(*StatementsListView);
+  ReasonsListView = MakeTreeWidget(Contents, "ReasonsListView");
+  SetUpReasonsList(*ReasonsListView);
+  ArgumentsTreeView = MakeTreeWidget(Contents, "ArgumentsTreeView");
+  SetUpArgumentsTree(*ArgumentsTreeView);
 
   DialArgsRichEdit = Named(new QTextEdit(Contents), "DialArgsRichEdit");
   QFont Courier(QStringLiteral("Courier New"), 8);

@@ -9,6 +9,8 @@
 #include "app/gui/DiagramPaintBox.h"
 #include "app/gui/ScrollBox.h"
 #include "line/LineOfArgumentation.h"
+#include "views/ArgumentsTree.h"
+#include "views/ListViews.h"
 #include "views/QtText.h"
 
 namespace palaver {
@@ -69,22 +71,26 @@ void TArgIntForm::ShowTranscriptView() {
   ShowOnlyView(LineOfArgumentationRichEdit);
 }
 
+// The lists and the tree put down a button of the hidden group, which leaves the visible view
+// button down: the next RefreshCurrentView shows that button's view again in their place.
+
 void TArgIntForm::ShowStatementsList() {
-  FillStatementsList();
+  FillStatementsList(*StatementsListView, CurrentStage());
   StatementsListView->resize(ScrollBox1->FillSize());
   HiddenViewButtons.SetDown(ViewStatementsSpeedButton);
   ShowOnlyView(StatementsListView);
 }
 
 void TArgIntForm::ShowReasonsList() {
-  FillReasonsList();
+  FillReasonsList(*ReasonsListView, CurrentStage());
   ReasonsListView->resize(ScrollBox1->FillSize());
   HiddenViewButtons.SetDown(ViewReasonsSpeedButton);
   ShowOnlyView(ReasonsListView);
 }
 
 void TArgIntForm::ShowArgumentsTree() {
-  FillArgumentsTree();
+  FillArgumentsTree(*ArgumentsTreeView, StatusIconsImageList, CurrentStage(),
+                    State().ArgumentsNotCoordinated);
   ArgumentsTreeView->resize(ScrollBox1->FillSize());
   HiddenViewButtons.SetDown(ViewArgumentsSpeedButton);
   ShowOnlyView(ArgumentsTreeView);

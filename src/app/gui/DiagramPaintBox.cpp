@@ -63,6 +63,11 @@ void TDiagramPaintBox::DrawStatements(const TArgumentationStage& Stage, bool Sho
   update();
 }
 
+void TDiagramPaintBox::ClearPicture() {
+  Layout->Picture.ClearPrimitives();
+  update();
+}
+
 void TDiagramPaintBox::paintEvent(QPaintEvent* Event) {
   if (PaintsPicture && !PaintsPicture()) return;  // the background stays white
   QPainter Painter(this);

@@ -30,6 +30,8 @@ class TDiagramPaintBox final : public QWidget {
   void DrawStatements(const TArgumentationStage& Stage, bool ShowStructureOnly);
 
   const TDiagramPicture& Picture() const { return Layout->Picture; }
+  // Drops the picture, so the surface shows white at its present size until the next drawing.
+  void ClearPicture();
 
   // Whether a paint request shows the picture: only while the drawing it holds is the selected
   // view. Unset, it always does.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -19,11 +20,19 @@ bool CanWriteIn(const QString& Directory) {
   return Probe.open();
 }
 
+// An installed program has its desktop entry beside its bin directory. Its directory is the
+// system's, not the user's, even for an administrator who happens to be able to write there.
+bool IsInstalledProgram(const QString& ExecutableDirectory) {
+  return QFileInfo::exists(
+      QDir(ExecutableDirectory).filePath(QStringLiteral("../share/applications/palaver.desktop")));
+}
+
 }  // namespace
 
 std::string ChooseProgramDirectory(const QString& ExecutableDirectory,
                                    const QString& ConfigDirectory) {
-  if (CanWriteIn(ExecutableDirectory)) return FromQString(ExecutableDirectory);
+  if (!IsInstalledProgram(ExecutableDirectory) && CanWriteIn(ExecutableDirectory))
+    return FromQString(ExecutableDirectory);
   QDir().mkpath(ConfigDirectory);
   return FromQString(ConfigDirectory);
 }

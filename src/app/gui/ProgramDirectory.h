@@ -6,8 +6,9 @@
 namespace palaver {
 
 // The program directory, where the settings file and the user-action logs live: the directory
-// of the executable when it can be written, else (an installed program) ConfigDirectory, which
-// is created when missing. Only main() asks; everything below it is handed the answer.
+// of the executable when it can be written and is not an installed program's (one with
+// share/applications/palaver.desktop beside its directory), else ConfigDirectory, which is
+// created when missing. Only main() asks; everything below it is handed the answer.
 std::string ChooseProgramDirectory(const QString& ExecutableDirectory,
                                    const QString& ConfigDirectory);
 

@@ -3,6 +3,7 @@
 // main window has closed.
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/gui/ArgIntForm.h"
 #include "app/gui/ProgramDirectory.h"
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
   // The name only: a display name would be appended to every window title by some platforms,
   // and the titles already begin with "Palaver".
   QApplication::setApplicationName(QStringLiteral("Palaver"));
+  // Lets the desktop match the window to its menu entry (Wayland uses the desktop file's name).
+  QApplication::setDesktopFileName(QStringLiteral("palaver"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/palaver/palaver.svg")));
 
   palaver::TArgIntForm ArgIntForm(palaver::ProgramDirectory());
   ArgIntForm.show();
