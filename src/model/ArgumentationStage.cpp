@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <optional>
+#include <vector>
+
+#include "model/StageHistory.h"
 
 namespace palaver {
 
@@ -19,10 +22,21 @@ std::optional<long long> IdValue(const std::string& Id) {
   return Value;
 }
 
-bool IdIsTaken(const TStatements& Statements, long long N) {
-  for (const PStatement& S : Statements)
-    if (IdValue(S->Id) == N) return true;
-  return false;
+// The stage's statements are the first ones of its history's: its look-ups may use the
+// history's indexes.
+bool StatementsFollow(const TStatements& Statements, const TStageHistory* History) {
+  if (!History || History->IsPlain()) return false;
+  const int Count = Statements.Count();
+  const auto& Nodes = History->Nodes();
+  return Count <= static_cast<int>(Nodes.size()) &&
+         (Count == 0 ||
+          Statements[Count - 1] == Nodes[static_cast<std::size_t>(Count - 1)].Statement);
+}
+
+bool ConnectionsFollow(const TReasonConclusions& Connections, const TStageHistory* History) {
+  const int Count = Connections.Count();
+  return Count <= History->ConnectionCount() &&
+         (Count == 0 || Connections[Count - 1] == History->ConnectionAt(Count - 1));
 }
 
 }  // namespace
@@ -43,6 +57,13 @@ bool TArgumentationStage::IsNewReasonConclusion(const TReasonConclusion& C) cons
 
 bool TArgumentationStage::IsNewReasonConclusion(const TReasonConclusion& C,
                                                 PReasonConclusion& Existing) const {
+  if (StatementsFollow(Statements, History.get()) &&
+      ConnectionsFollow(ReasonConclusions, History.get())) {
+    const int Index = History->ConnectionIndex(C.Reason->Sentence, C.Conclusion->Sentence);
+    if (Index < 0 || Index >= ReasonConclusions.Count()) return true;
+    Existing = ReasonConclusions[Index];
+    return false;
+  }
   for (const PReasonConclusion& X : ReasonConclusions) {
     if (X->Reason->Sentence == C.Reason->Sentence &&
         X->Conclusion->Sentence == C.Conclusion->Sentence) {
@@ -55,6 +76,12 @@ bool TArgumentationStage::IsNewReasonConclusion(const TReasonConclusion& C,
 
 bool TArgumentationStage::SentenceIsStatementSentence(const std::string& Sentence,
                                                       PStatement& Statement) const {
+  if (StatementsFollow(Statements, History.get())) {
+    const int Index = History->StatementIndex(Sentence);
+    if (Index < 0 || Index >= Statements.Count()) return false;
+    Statement = Statements[Index];
+    return true;
+  }
   for (const PStatement& S : Statements) {
     if (S->Sentence == Sentence) {
       Statement = S;
@@ -67,9 +94,15 @@ bool TArgumentationStage::SentenceIsStatementSentence(const std::string& Sentenc
 // The smallest free number, so numbers freed by a deletion (which replays the line without the
 // deleted statement) are given again to the next new statement.
 std::string TArgumentationStage::GetNewId() const {
+  if (History && History->CanContinueFrom(*this)) return History->NewId();
   const long long Last = static_cast<long long>(Statements.Count()) + 1;
+  std::vector<char> Taken(static_cast<std::size_t>(Last) + 1);
+  for (const PStatement& S : Statements) {
+    const std::optional<long long> N = IdValue(S->Id);
+    if (N && *N >= 1 && *N <= Last) Taken[static_cast<std::size_t>(*N)] = 1;
+  }
   long long N = 1;
-  while (N < Last && IdIsTaken(Statements, N))
+  while (N < Last && Taken[static_cast<std::size_t>(N)])
     ++N;
   return std::to_string(N);
 }

@@ -10,6 +10,7 @@
 namespace palaver {
 
 class TArgumentationStage;
+class TStageHistory;
 using PArgumentationStage = std::shared_ptr<TArgumentationStage>;
 using TArgumentationStages = TObjectList<TArgumentationStage>;
 
@@ -17,6 +18,11 @@ using TArgumentationStages = TObjectList<TArgumentationStage>;
 // lists never change afterwards. Moves build a new stage and leave this one's lists as they were,
 // but the statement and connection objects are shared, so a re-typed statement or an added
 // exception is seen by every stage that holds the object.
+//
+// A stage made by a move belongs to the history of its line (TStageHistory), which carries the
+// dialectical arguments over from one stage to the next and rebuilds only what a move changed.
+// Its DialecticalArguments, MaximalDialecticalArguments and Arguments are worked out when they
+// are first read, exactly as they were at the stage's move.
 class TArgumentationStage {
  public:
   // In order of first entry; no two with equal sentences.
@@ -75,6 +81,31 @@ class TArgumentationStage {
   // C carries the exception at index 0 of its Exceptions.
   PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const;
   void DoProsConsMove() {}
+
+ private:
+  friend class TStageHistory;
+
+  // The history this stage is a version of, when a move made it or its dialectical arguments
+  // were recomputed; none for a stage whose lists were filled by hand.
+  std::shared_ptr<TStageHistory> History;
+  int Version = 0;
+  // The arguments as the last rebuild left them, and the elementary arguments that statement
+  // moves have appended since, in order: a statement move's stage shows both.
+  bool HasArgumentsBase = false;
+  TArguments ArgumentsBase;
+  TArguments AppendedArguments;
+
+  // The stage's history when it is the newest stage of it and nothing has changed its lists or
+  // the statements' types since; otherwise a new history built from this stage as it is now.
+  std::shared_ptr<TStageHistory> HistoryForMove() const;
+  // The statement move without its recomputation: the reason/conclusion and exception moves
+  // make their statement moves this way and recompute once, at the end.
+  void EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S) const;
+  void InheritArguments(TArgumentationStage& New) const;
+  void RebuildArgumentsLater();
+  // The dialectical arguments, the maximal ones and the statuses exactly as the computation
+  // defines them, statement by statement: for a stage that a history cannot follow.
+  void RecomputeTheLongWay();
 };
 
 }  // namespace palaver

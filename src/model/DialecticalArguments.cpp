@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "model/ArgumentationStage.h"
+#include "model/StageHistory.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
@@ -17,7 +18,19 @@ PDialecticalArgument NewDialecticalArgument(const TArgumentationStage& Stage, co
 
 }  // namespace
 
+// The dialectical arguments of every statement, the maximal ones and the statuses, as a fresh
+// history of which this stage is the first version; a move made on this stage carries it on.
 void TArgumentationStage::RecomputeDialecticalArguments() {
+  const std::shared_ptr<TStageHistory> Fresh = TStageHistory::Build(*this);
+  if (Fresh->IsPlain()) {
+    History = Fresh;
+    RecomputeTheLongWay();
+  } else {
+    Fresh->Adopt(*this);
+  }
+}
+
+void TArgumentationStage::RecomputeTheLongWay() {
   DialecticalArguments.Clear();
   MaximalDialecticalArguments.Clear();
   for (const PStatement& S : Statements)
@@ -44,6 +57,7 @@ void TArgumentationStage::RecomputeDialecticalArguments() {
     if (Status == TJustificationStatus::Justified || Status == TJustificationStatus::Unjustified)
       DialecticalArguments[I]->Conclusion->JustificationStatus = Status;
   }
+  TStageHistory::StatusesWritten();
 }
 
 // Every branch works on its own copy of the connections, less the one it has used, so no branch

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cassert>
+#include <cstddef>
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace palaver {
@@ -10,60 +14,177 @@ namespace palaver {
 // them alone, so Clear, Delete and Remove drop a reference and never destroy an object that
 // another list (of this stage or any other) still holds. Every search of the model runs from
 // index 0 upwards, so the order of the elements is part of every result.
+//
+// Two things keep long lines of argumentation cheap, and neither can be seen from outside:
+// - Copies and Assign share the elements' storage. A list sees the first Size elements of its
+//   storage; appending to a list that sees all of it adds in place (while the storage has room),
+//   so the stages of one line, whose lists only ever grow, keep one storage between them. Any
+//   other change first gives the list a storage of its own. Storage that others share is never
+//   moved, so a reference read from one list stays valid while another list grows.
+// - A list may be given a filler, which computes its content when it is first read or changed:
+//   a stage's dialectical arguments are only worked out for the stages somebody looks at.
 template <class T>
 class TObjectList {
  public:
   using Ref = std::shared_ptr<T>;
-  using Iterator = typename std::vector<Ref>::const_iterator;
+  using Iterator = const Ref*;
+  using Filler = std::function<TObjectList()>;
 
-  int Count() const { return static_cast<int>(Items.size()); }
-  bool Empty() const { return Items.empty(); }
+  TObjectList() = default;
+  TObjectList(const TObjectList& Other)
+      : Storage(Other.Storage), Size(Other.Size), Pending(Other.Pending) {}
+  TObjectList(TObjectList&& Other) noexcept
+      : Storage(std::move(Other.Storage)),
+        Size(std::exchange(Other.Size, 0)),
+        Pending(std::move(Other.Pending)) {}
+  TObjectList& operator=(const TObjectList& Other) {
+    if (&Other != this) {
+      Storage = Other.Storage;
+      Size = Other.Size;
+      Pending = Other.Pending;
+    }
+    return *this;
+  }
+  TObjectList& operator=(TObjectList&& Other) noexcept {
+    if (&Other != this) {
+      Storage = std::move(Other.Storage);
+      Size = std::exchange(Other.Size, 0);
+      Pending = std::move(Other.Pending);
+    }
+    return *this;
+  }
+  ~TObjectList() = default;
+
+  int Count() const {
+    Ready();
+    return Size;
+  }
+  bool Empty() const { return Count() == 0; }
 
   const Ref& operator[](int Index) const {
-    assert(Index >= 0 && Index < Count());
-    return Items[static_cast<std::size_t>(Index)];
-  }
-  Ref& operator[](int Index) {
-    assert(Index >= 0 && Index < Count());
-    return Items[static_cast<std::size_t>(Index)];
+    Ready();
+    assert(Index >= 0 && Index < Size);
+    return Storage->Items[static_cast<std::size_t>(Index)];
   }
 
-  void Add(Ref Item) { Items.push_back(std::move(Item)); }
+  void Add(Ref Item) {
+    Ready();
+    if (!CanAppendInPlace()) Detach(std::max<std::size_t>(4, 2 * static_cast<std::size_t>(Size)));
+    Storage->Items.push_back(std::move(Item));
+    ++Size;
+  }
   void Insert(int Index, Ref Item) {
-    assert(Index >= 0 && Index <= Count());
-    Items.insert(Items.begin() + Index, std::move(Item));
+    Ready();
+    assert(Index >= 0 && Index <= Size);
+    Own();
+    Storage->Items.insert(Storage->Items.begin() + Index, std::move(Item));
+    ++Size;
   }
   void Delete(int Index) {
-    assert(Index >= 0 && Index < Count());
-    Items.erase(Items.begin() + Index);
+    Ready();
+    assert(Index >= 0 && Index < Size);
+    Own();
+    Storage->Items.erase(Storage->Items.begin() + Index);
+    --Size;
   }
   // Deletes the first occurrence of Item (the same object); does nothing when it is absent.
   void Remove(const T* Item) {
-    for (auto It = Items.begin(); It != Items.end(); ++It) {
-      if (It->get() == Item) {
-        Items.erase(It);
-        return;
-      }
-    }
+    const int Index = IndexOf(Item);
+    if (Index >= 0) Delete(Index);
   }
   // Index of the first occurrence of Item (the same object), or -1.
   int IndexOf(const T* Item) const {
-    for (int I = 0; I < Count(); ++I)
-      if (Items[static_cast<std::size_t>(I)].get() == Item) return I;
+    Ready();
+    for (int I = 0; I < Size; ++I)
+      if (Storage->Items[static_cast<std::size_t>(I)].get() == Item) return I;
     return -1;
   }
-  void Clear() { Items.clear(); }
-  // Shallow copy: afterwards both lists hold the same objects in the source's order.
-  void Assign(const TObjectList& Source) {
-    if (&Source != this) Items = Source.Items;
+  void Clear() {
+    Pending.reset();
+    Storage.reset();
+    Size = 0;
   }
-  void Reserve(int N) { Items.reserve(static_cast<std::size_t>(N)); }
+  // Shallow copy: afterwards both lists hold the same objects in the source's order.
+  void Assign(const TObjectList& Source) { *this = Source; }
+  void Reserve(int N) {
+    Ready();
+    if (!Storage || Storage->Items.capacity() < static_cast<std::size_t>(N))
+      Detach(static_cast<std::size_t>(std::max(N, Size)));
+  }
 
-  Iterator begin() const { return Items.begin(); }
-  Iterator end() const { return Items.end(); }
+  Iterator begin() const {
+    Ready();
+    return Storage ? Storage->Items.data() : nullptr;
+  }
+  Iterator end() const { return begin() + Count(); }
+
+  // Empties the list and has Fill compute its content when it is first read or changed. Copies
+  // made before that share the one result.
+  void SetFiller(Filler Fill) {
+    Clear();
+    Pending = std::make_shared<TPending>();
+    Pending->Fill = std::move(Fill);
+  }
 
  private:
-  std::vector<Ref> Items;
+  struct TStorage {
+    std::vector<Ref> Items;
+  };
+  // The content a filler computes, shared by the copies of a list made before it was read.
+  struct TPending {
+    Filler Fill;
+    bool Done = false;
+    std::shared_ptr<TStorage> Storage;
+    int Size = 0;
+  };
+
+  void Ready() const {
+    if (Pending) [[unlikely]]
+      RunFiller();
+  }
+  void RunFiller() const {
+    const std::shared_ptr<TPending> Cell = std::move(Pending);
+    if (!Cell->Done) {
+      // The filler is released once it has run: it may hold on to a lot.
+      const Filler Fill = std::move(Cell->Fill);
+      Cell->Fill = nullptr;
+      TObjectList Content = Fill();
+      Content.Ready();
+      Cell->Storage = std::move(Content.Storage);
+      Cell->Size = Content.Size;
+      Cell->Done = true;
+    }
+    Storage = Cell->Storage;
+    Size = Cell->Size;
+  }
+  bool CanAppendInPlace() const {
+    if (!Storage) return false;
+    std::vector<Ref>& Items = Storage->Items;
+    if (Storage.use_count() == 1) {
+      // Nobody else sees the elements past Size: drop them and grow as a vector grows.
+      Items.resize(static_cast<std::size_t>(Size));
+      return true;
+    }
+    // Shared: only at the end, and only without moving what the others see.
+    return Items.size() == static_cast<std::size_t>(Size) && Items.size() < Items.capacity();
+  }
+  // Gives the list a storage of its own, unless it has one that nobody else sees.
+  void Own() {
+    if (Storage && Storage.use_count() == 1)
+      Storage->Items.resize(static_cast<std::size_t>(Size));
+    else
+      Detach(static_cast<std::size_t>(Size) + 1);
+  }
+  void Detach(std::size_t Capacity) {
+    auto Fresh = std::make_shared<TStorage>();
+    Fresh->Items.reserve(Capacity);
+    if (Storage) Fresh->Items.assign(Storage->Items.begin(), Storage->Items.begin() + Size);
+    Storage = std::move(Fresh);
+  }
+
+  mutable std::shared_ptr<TStorage> Storage;
+  mutable int Size = 0;
+  mutable std::shared_ptr<TPending> Pending;
 };
 
 }  // namespace palaver

@@ -1,0 +1,155 @@
+#include "TargetShape.h"
+
+#include <cstdint>
+#include <map>
+
+#include "model/WarrantSentences.h"
+
+namespace palaver::bench {
+
+namespace {
+
+constexpr auto Issue = TStatementType::Issue;
+constexpr auto Assumption = TStatementType::Assumption;
+
+class TRandom {
+ public:
+  explicit TRandom(unsigned Seed) : State(Seed * 2654435761ULL + 88172645463325252ULL) {}
+  unsigned Below(unsigned N) {
+    State ^= State << 13;
+    State ^= State >> 7;
+    State ^= State << 17;
+    return static_cast<unsigned>(State % N);
+  }
+
+ private:
+  std::uint64_t State;
+};
+
+TPlannedMove Move(TPlannedMove::TKind Kind, std::vector<std::string> Sentences,
+                  std::vector<TStatementType> Types) {
+  return TPlannedMove{Kind, std::move(Sentences), std::move(Types)};
+}
+
+}  // namespace
+
+std::vector<TPlannedMove> TargetArgumentation(int Statements, unsigned Seed) {
+  using TKind = TPlannedMove::TKind;
+  TRandom Random(Seed);
+  struct TNode {
+    std::string Sentence;
+    TStatementType Type;
+    int Depth;
+    bool Leaf = true;
+  };
+  std::vector<TNode> Nodes{{"claim 1", Issue, 0}};
+  std::vector<TPlannedMove> Moves{Move(TKind::Statement, {"claim 1"}, {Issue})};
+  int Count = 1;
+  int Exceptions = 0;
+  // Top-down, breadth first: every claim gets two to four reasons until the budget is spent.
+  for (std::size_t Next = 0; Next < Nodes.size() && Count < Statements; ++Next) {
+    if (Nodes[Next].Depth >= 8) break;
+    const unsigned Reasons = 2 + Random.Below(3);
+    for (unsigned R = 0; R < Reasons && Count < Statements; ++R) {
+      const TNode Conclusion = Nodes[Next];
+      const std::string Reason = "claim " + std::to_string(Nodes.size() + 1);
+      const TStatementType Type = Random.Below(10) < 7 ? Assumption : Issue;
+      Nodes.push_back({Reason, Type, Conclusion.Depth + 1});
+      Nodes[Next].Leaf = false;
+      Moves.push_back(
+          Move(TKind::ReasonConclusion, {Conclusion.Sentence, Reason}, {Conclusion.Type, Type}));
+      ++Count;
+      if (Random.Below(2) == 0 && Count < Statements) {
+        const std::string Warrant = StepWarrantSentence(
+            Reason, Conclusion.Sentence, TConnectionKind::Supporting, TLanguage::English);
+        Moves.push_back(
+            Move(TKind::Statement, {Warrant}, {Random.Below(5) == 0 ? Issue : Assumption}));
+        ++Count;
+      }
+      if (Random.Below(5) == 0 && Count < Statements) {
+        const std::string Exception = "exception " + std::to_string(++Exceptions);
+        Moves.push_back(Move(TKind::Exception, {Exception, Conclusion.Sentence, Reason},
+                             {Random.Below(3) == 0 ? Assumption : Issue, Conclusion.Type, Type}));
+        ++Count;
+      }
+    }
+  }
+  // About one leaf in a hundred also supports a second conclusion, one nearer the top: a leaf
+  // reaches nothing, so no cycle can form.
+  for (std::size_t I = 1; I < Nodes.size(); ++I) {
+    if (!Nodes[I].Leaf || Random.Below(100) != 0) continue;
+    const TNode& Other = Nodes[Random.Below(static_cast<unsigned>(I))];
+    if (Other.Sentence == Nodes[I].Sentence) continue;
+    Moves.push_back(Move(TKind::ReasonConclusion, {Other.Sentence, Nodes[I].Sentence},
+                         {Other.Type, Nodes[I].Type}));
+  }
+  return Moves;
+}
+
+std::vector<TPlannedMove> FullyConnectedIssues(int K) {
+  using TKind = TPlannedMove::TKind;
+  std::vector<TPlannedMove> Moves;
+  for (int I = 1; I <= K; ++I)
+    Moves.push_back(Move(TKind::Statement, {"issue " + std::to_string(I)}, {Issue}));
+  for (int C = 1; C <= K; ++C)
+    for (int R = 1; R <= K; ++R)
+      if (R != C)
+        Moves.push_back(Move(TKind::ReasonConclusion,
+                             {"issue " + std::to_string(C), "issue " + std::to_string(R)},
+                             {Issue, Issue}));
+  return Moves;
+}
+
+std::vector<std::string> TranscriptLines(const std::vector<TPlannedMove>& Moves) {
+  static const char* const Keywords[3][3] = {
+      {"STATEMENT", "", ""}, {"CONCLUSION", "REASON", ""}, {"EXCEPTION", "CONCLUSION", "REASON"}};
+  std::vector<std::string> Lines;
+  for (const TPlannedMove& M : Moves) {
+    const auto Kind = static_cast<std::size_t>(M.Kind);
+    for (std::size_t I = 0; I < M.Sentences.size(); ++I) {
+      Lines.emplace_back(Keywords[Kind][I]);
+      Lines.push_back(std::string(M.Types[I] == Issue ? "  ?: " : "  !: ") + M.Sentences[I]);
+    }
+    Lines.emplace_back("");
+  }
+  return Lines;
+}
+
+PArgumentationStage StageOf(const std::vector<TPlannedMove>& Moves) {
+  auto G = std::make_shared<TArgumentationStage>();
+  std::map<std::string, PStatement> Known;
+  std::map<std::pair<std::string, std::string>, PReasonConclusion> Connections;
+  auto Statement = [&](const std::string& Sentence, TStatementType Type) {
+    PStatement& S = Known[Sentence];
+    if (!S) {
+      S = NewStatement(Sentence, Type);
+      S->Id = std::to_string(G->Statements.Count() + 1);
+      G->Statements.Add(S);
+    }
+    S->StatementType = Type;
+    return S;
+  };
+  for (const TPlannedMove& M : Moves) {
+    if (M.Kind == TPlannedMove::TKind::Statement) {
+      Statement(M.Sentences[0], M.Types[0]);
+      continue;
+    }
+    const std::size_t First = M.Kind == TPlannedMove::TKind::Exception ? 1 : 0;
+    PStatement Exception = First ? Statement(M.Sentences[0], M.Types[0]) : nullptr;
+    PStatement Conclusion = Statement(M.Sentences[First], M.Types[First]);
+    PStatement Reason = Statement(M.Sentences[First + 1], M.Types[First + 1]);
+    PReasonConclusion& C = Connections[{Reason->Sentence, Conclusion->Sentence}];
+    if (!C) {
+      C = NewReasonConclusion();
+      C->Reason = Reason;
+      C->Conclusion = Conclusion;
+      G->ReasonConclusions.Add(C);
+    }
+    if (Exception) C->Exceptions.Add(Exception);
+  }
+  G->RecomputeArguments();
+  G->RecomputeDialecticalArguments();
+  return G;
+}
+
+}  // namespace palaver::bench
