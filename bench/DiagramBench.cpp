@@ -17,7 +17,7 @@
 #include <QtGlobal>
 #include <utility>
 
-#include "DiagramShape.h"
+#include "TargetShape.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
 
@@ -31,8 +31,16 @@ constexpr int ScrollAreaWidth = MainWindowWidth - ButtonPanelWidth;
 constexpr int ScrollAreaHeight = MainWindowHeight;
 constexpr int SurfaceWidth = ScrollAreaWidth - 20;
 
-const TDiagramShape& Shape() {
-  static const TDiagramShape Built = BuildDiagramShape(StatementCount);
+// The argumentation of the model's speed targets, its maximal dialectical arguments computed by
+// the program's model.
+struct TShape {
+  PArgumentationStage Stage;
+  const TDialecticalArguments& MaximalDialecticalArguments;
+};
+
+const TShape& Shape() {
+  static const PArgumentationStage Stage = StageOf(TargetArgumentation(StatementCount));
+  static const TShape Built{Stage, Stage->MaximalDialecticalArguments};
   return Built;
 }
 
@@ -49,8 +57,7 @@ void LayOut(const QFont& Font, TDiagramPicture& Picture) {
 }
 
 void SetShapeCounters(benchmark::State& State, const TDiagramPicture& Picture) {
-  State.counters["statements"] = Shape().StatementCount;
-  State.counters["boxes"] = Shape().BoxCount;
+  State.counters["statements"] = Shape().Stage->Statements.Count();
   State.counters["primitives"] = static_cast<double>(Picture.Primitives().size());
   State.counters["height"] = Picture.Height;
 }

@@ -73,8 +73,8 @@ TDiagramPicture Draw(const TTextMeasurer& Measurer, const TDialecticalArguments&
   return std::move(Layout.Picture);
 }
 
-const bench::TDiagramShape& Shape() {
-  static const bench::TDiagramShape Built = bench::BuildDiagramShape(2000);
+const test::TDiagramShape& Shape() {
+  static const test::TDiagramShape Built = test::BuildDiagramShape(2000);
   return Built;
 }
 
@@ -132,7 +132,7 @@ class TPlainQtMeasurer : public TTextMeasurer {
 };
 
 TEST(LargeDiagram, RememberedQtMeasuresGiveTheSamePicture) {
-  const bench::TDiagramShape Small = bench::BuildDiagramShape(400, 5);
+  const test::TDiagramShape Small = test::BuildDiagramShape(400, 5);
   const QFont Font = DiagramFont();
   const TPlainQtMeasurer Plain(Font);
   TQtTextMeasurer::ForgetMeasurements();

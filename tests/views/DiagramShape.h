@@ -2,7 +2,7 @@
 
 #include "model/DialecticalArgument.h"
 
-namespace palaver::bench {
+namespace palaver::test {
 
 // The maximal dialectical arguments of a large connected acyclic argumentation, built directly as
 // a dialectical-argument tree (building it through moves would time the model, not the diagram).
@@ -25,4 +25,4 @@ struct TDiagramShape {
 // The same StatementCount and Seed always give the same shape.
 TDiagramShape BuildDiagramShape(int StatementCount, unsigned Seed = 1);
 
-}  // namespace palaver::bench
+}  // namespace palaver::test

@@ -8,7 +8,7 @@
 
 #include "model/WarrantSentences.h"
 
-namespace palaver::bench {
+namespace palaver::test {
 
 namespace {
 
@@ -228,4 +228,4 @@ TDiagramShape BuildDiagramShape(int StatementCount, unsigned Seed) {
   return TShapeBuilder(StatementCount, Seed).Build();
 }
 
-}  // namespace palaver::bench
+}  // namespace palaver::test
