@@ -101,6 +101,11 @@ class TArgumentationStage {
   // The statement move without its recomputation: the reason/conclusion and exception moves
   // make their statement moves this way and recompute once, at the end.
   void EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S) const;
+  // The reason/conclusion move's entries into New, without its recomputation: C's conclusion
+  // and reason, then C itself unless New holds that connection already. Returns the index of the
+  // connection New held already, or -1.
+  int EnterConnection(TArgumentationStage& New, TStageHistory& History,
+                      const PReasonConclusion& C) const;
   void InheritArguments(TArgumentationStage& New) const;
   void RebuildArgumentsLater();
   // The dialectical arguments, the maximal ones and the statuses exactly as the computation

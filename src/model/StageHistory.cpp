@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cassert>
-#include <charconv>
 #include <functional>
 
 #include "app/ProgramState.h"
+#include "model/IdValue.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
@@ -44,15 +44,6 @@ TJustificationStatus Evaluate(const TDialecticalArgument& D) {
 void WriteStatus(const TDialecticalArgument& D) {
   if (D.Status == TJustificationStatus::Justified || D.Status == TJustificationStatus::Unjustified)
     D.Conclusion->JustificationStatus = D.Status;
-}
-
-std::optional<long long> IdNumber(const std::string& Id) {
-  long long Value = 0;
-  const char* First = Id.data();
-  const char* Last = First + Id.size();
-  auto [End, Error] = std::from_chars(First, Last, Value);
-  if (Error != std::errc() || End != Last) return std::nullopt;
-  return Value;
 }
 
 }  // namespace
@@ -118,7 +109,7 @@ int TStageHistory::NodeOf(const TStatement* S) const {
 }
 
 void TStageHistory::TakeId(const std::string& Id) {
-  const std::optional<long long> N = IdNumber(Id);
+  const std::optional<long long> N = IdValue(Id);
   // Numbers beyond the count of statements are never given, so they need no record.
   if (!N || *N < 1 || *N > static_cast<long long>(NodeList.size()) + 1) {
     if (N && *N > static_cast<long long>(NodeList.size()) + 1) LargeIds.push_back(*N);

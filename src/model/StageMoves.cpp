@@ -108,28 +108,34 @@ PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S) co
   return New;
 }
 
+int TArgumentationStage::EnterConnection(TArgumentationStage& New, TStageHistory& History,
+                                         const PReasonConclusion& C) const {
+  // The conclusion first, so a new conclusion is numbered before a new reason.
+  EnterStatement(New, History, C->Conclusion);
+  EnterStatement(New, History, C->Reason);
+  UseStageStatement(New, History, C->Reason);
+  UseStageStatement(New, History, C->Conclusion);
+
+  const int Existing = ConnectionIndex(New.ReasonConclusions, History, *C);
+  if (Existing < 0) {
+    New.ReasonConclusions.Add(C);
+    History.AddConnection(C);
+  } else {
+    // A repeated connection keeps its own kind and exceptions; its ends take the new types.
+    const TReasonConclusion& X = *New.ReasonConclusions[Existing];
+    X.Reason->StatementType = C->Reason->StatementType;
+    X.Conclusion->StatementType = C->Conclusion->StatementType;
+    History.Touch(*X.Reason);
+    History.Touch(*X.Conclusion);
+  }
+  return Existing;
+}
+
 PArgumentationStage TArgumentationStage::DoReasonConclusionMove(const PReasonConclusion& C) const {
   const std::shared_ptr<TStageHistory> H = HistoryForMove();
   auto New = StartStage(*this);
   InheritArguments(*New);
-  // The conclusion first, so a new conclusion is numbered before a new reason.
-  EnterStatement(*New, *H, C->Conclusion);
-  EnterStatement(*New, *H, C->Reason);
-  UseStageStatement(*New, *H, C->Reason);
-  UseStageStatement(*New, *H, C->Conclusion);
-
-  const int Existing = ConnectionIndex(New->ReasonConclusions, *H, *C);
-  if (Existing < 0) {
-    New->ReasonConclusions.Add(C);
-    H->AddConnection(C);
-  } else {
-    // A repeated connection keeps its own kind and exceptions.
-    const TReasonConclusion& X = *New->ReasonConclusions[Existing];
-    X.Reason->StatementType = C->Reason->StatementType;
-    X.Conclusion->StatementType = C->Conclusion->StatementType;
-    H->Touch(*X.Reason);
-    H->Touch(*X.Conclusion);
-  }
+  EnterConnection(*New, *H, C);
   New->RebuildArgumentsLater();
   H->FinishMove(*New);
   return New;
@@ -158,21 +164,9 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
   C->Exceptions.Insert(0, Exception);
 
   // The reason/conclusion move; a new connection enters the stage here, carrying the exception.
-  EnterStatement(*New, *H, C->Conclusion);
-  EnterStatement(*New, *H, C->Reason);
-  UseStageStatement(*New, *H, C->Reason);
-  UseStageStatement(*New, *H, C->Conclusion);
-  const int Existing = ConnectionIndex(New->ReasonConclusions, *H, *C);
-  if (Existing < 0) {
-    New->ReasonConclusions.Add(C);
-    H->AddConnection(C);
-  } else {
+  const int Existing = EnterConnection(*New, *H, C);
+  if (Existing >= 0) {
     const TReasonConclusion& X = *New->ReasonConclusions[Existing];
-    X.Reason->StatementType = C->Reason->StatementType;
-    X.Conclusion->StatementType = C->Conclusion->StatementType;
-    H->Touch(*X.Reason);
-    H->Touch(*X.Conclusion);
-
     // The existing connection is shared with older stages: they list the new exception too.
     PStatement Same;
     for (const PStatement& E : X.Exceptions) {

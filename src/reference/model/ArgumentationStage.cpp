@@ -1,23 +1,10 @@
 #include "model/ArgumentationStage.h"
 
-#include <charconv>
-#include <optional>
+#include "model/IdValue.h"
 
 namespace palaver {
 
 namespace {
-
-// The number an Id stands for. Ids are written by GetNewId and so are plain decimals; anything
-// else (an empty Id of a statement that never entered a stage, or text that is no number) simply
-// stands for no number and blocks none.
-std::optional<long long> IdValue(const std::string& Id) {
-  long long Value = 0;
-  const char* First = Id.data();
-  const char* Last = First + Id.size();
-  auto [End, Error] = std::from_chars(First, Last, Value);
-  if (Error != std::errc() || End != Last) return std::nullopt;
-  return Value;
-}
 
 bool IdIsTaken(const TStatements& Statements, long long N) {
   for (const PStatement& S : Statements)
