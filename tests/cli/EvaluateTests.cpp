@@ -37,9 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
     Fixtures, EvaluateGolden,
     ::testing::Values(
         // Replayed up to the marker; the warrant after it waits as forward lines.
-        TGoldenCase{"cli-worked-example.lin", {}, "cli-worked-example.json"},
+        TGoldenCase{"transcript-worked-example.lin", {}, "cli-worked-example.json"},
         // The warrant statement, an issue, blocks the step once it is replayed.
-        TGoldenCase{"cli-worked-example.lin", {"--forward"}, "cli-worked-example-forward.json"},
+        TGoldenCase{
+            "transcript-worked-example.lin", {"--forward"}, "cli-worked-example-forward.json"},
         // "(IF a, THEN b)" is a warrant only in English; the IF form's warrant follows the
         // language.
         TGoldenCase{"cli-warrants.lin", {}, "cli-warrants-english.json"},

@@ -145,9 +145,9 @@ void ExpectReferentialIntegrity(const TAif& Aif, const std::string& Fixture) {
 }
 
 TEST(ExportAif, EveryEdgeJoinsNodesThatExist) {
-  for (const char* Fixture :
-       {"export-worked.lin", "export-escaping.lin", "export-empty.lin", "cli-exception.lin",
-        "cli-defeating.lin", "cli-warrants.lin", "cli-worked-example.lin", "cli-edits.lin"}) {
+  for (const char* Fixture : {"export-worked.lin", "export-escaping.lin", "export-empty.lin",
+                              "cli-exception.lin", "cli-defeating.lin", "cli-warrants.lin",
+                              "transcript-worked-example.lin", "cli-edits.lin"}) {
     const TCliResult Result = Export("aif", Fixture);
     ASSERT_EQ(Result.ExitStatus, ExitSuccess) << Fixture;
     ExpectReferentialIntegrity(ParsedAif(Result.Out), Fixture);

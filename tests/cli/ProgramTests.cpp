@@ -34,7 +34,7 @@ QString Data(const char* Name) {
 }
 
 TEST(Program, PrintsTheSameBytesAsTheGoldenFile) {
-  const TCliResult Result = RunProgram({"evaluate", Data("cli-worked-example.lin")});
+  const TCliResult Result = RunProgram({"evaluate", Data("transcript-worked-example.lin")});
   EXPECT_EQ(Result.ExitStatus, 0);
   EXPECT_EQ(Result.Out, ReadBytes(DataPath("cli-worked-example.json")));
   EXPECT_EQ(Result.Err, "");
@@ -55,7 +55,7 @@ TEST(Program, FileThatCannotBeReadExitsWithOne) {
 TEST(Program, UsageErrorExitsWithTwo) {
   for (const QStringList& Arguments :
        {QStringList{}, QStringList{"evaluate"}, QStringList{"evaluate", "--bogus", "x.lin"},
-        QStringList{"render", Data("cli-worked-example.lin"), "-o", "out.gif"}}) {
+        QStringList{"render", Data("transcript-worked-example.lin"), "-o", "out.gif"}}) {
     const TCliResult Result = RunProgram(Arguments);
     EXPECT_EQ(Result.ExitStatus, 2) << Arguments.join(' ').toStdString();
     EXPECT_EQ(Result.Out, "");
@@ -83,7 +83,7 @@ TEST(Program, DrawsWithoutADisplay) {
   QTemporaryDir Dir;
   const QString Out = Dir.path() + "/out.png";
   const TCliResult Result = RunProgram(
-      {"render", "--width", "200", Data("cli-worked-example.lin"), "-o", Out}, Environment);
+      {"render", "--width", "200", Data("transcript-worked-example.lin"), "-o", Out}, Environment);
   EXPECT_EQ(Result.ExitStatus, 0) << Result.Err;
   EXPECT_EQ(QImage(Out).width(), 200);
 }

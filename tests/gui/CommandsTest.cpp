@@ -234,7 +234,7 @@ class CommandsTest : public QObject {
     TLoggedRun Run;
     TArgIntForm& Form = *Run.Form;
     Form.Core().StatementMove(Issue("first"));
-    Run.Dialogs.Answers = {DataFile("example.lin")};
+    Run.Dialogs.Answers = {DataFile("transcript-worked-example.lin")};
 
     Form.Append1->trigger();
     QCOMPARE(Run.Dialogs.Shown.at(0).Options.Title, std::string("Append"));
@@ -243,7 +243,7 @@ class CommandsTest : public QObject {
     QVERIFY(StageStatements().size() > 1);
     QCOMPARE(Form.windowTitle(), QStringLiteral("Palaver - New line of argumentation"));
     QCOMPARE(Run.LoggedSinceShow(),
-             TLines({"File append (menu)", "Append file: " + DataFile("example.lin")}));
+             TLines({"File append (menu)", "Append file: " + DataFile("transcript-worked-example.lin")}));
   }
 
   void aFileThatCannotBeOpenedIsReportedAndNothingChanges() {

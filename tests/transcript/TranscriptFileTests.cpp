@@ -57,7 +57,7 @@ TEST(SplitTranscriptLines, LongLineIsCutTo4096) {
 }
 
 TEST(TranscriptFile, LoadsAPlainFile) {
-  EXPECT_EQ(LoadTranscriptFile(Fixture("example.lin")),
+  EXPECT_EQ(LoadTranscriptFile(Fixture("transcript-worked-example.lin")),
             (TLines{"STATEMENT", "  ?: <statement>", "", "CONCLUSION", "  ?: <conclusion>",
                     "REASON", "  !: <reason>", "", "CURRENT POSITION", "", "STATEMENT",
                     "  ?: (IF <reason>, THEN <conclusion>)", ""}));
