@@ -3,6 +3,7 @@
 #include <functional>
 #include <utility>
 
+#include "cli/ExportGraph.h"
 #include "transcript/TranscriptFormat.h"
 
 namespace palaver {
@@ -11,28 +12,6 @@ namespace {
 
 const char* LanguageName(TLanguage Language) {
   return Language == TLanguage::Dutch ? "dutch" : "english";
-}
-
-const char* TypeName(TStatementType Type) {
-  return Type == TStatementType::Assumption ? "assumption" : "issue";
-}
-
-// "not-evaluated" never shows in a dialectical argument of a recomputed stage, but a statement
-// that no recomputation has reached yet may still carry it.
-const char* StatusName(TJustificationStatus Status) {
-  switch (Status) {
-    case TJustificationStatus::Justified:
-      return "justified";
-    case TJustificationStatus::Unjustified:
-      return "unjustified";
-    case TJustificationStatus::NotEvaluated:
-      break;
-  }
-  return "not-evaluated";
-}
-
-const char* KindName(TConnectionKind Kind) {
-  return Kind == TConnectionKind::Defeating ? "defeating" : "supporting";
 }
 
 const std::string& SentenceOf(const PStatement& S) {
@@ -103,7 +82,7 @@ class TTreeWriter {
     W.Key("conclusion");
     W.String(SentenceOf(D->Conclusion));
     W.Key("status");
-    W.String(StatusName(D->Status));
+    W.String(ExportStatusName(D->Status));
     W.Key("steps");
     W.BeginArray();
     std::vector<TPiece> Pieces;
@@ -122,7 +101,7 @@ class TTreeWriter {
     W.Key("reason");
     W.String(SentenceOf(S.Reason));
     W.Key("kind");
-    W.String(KindName(S.ConnectionKind));
+    W.String(ExportKindName(S.ConnectionKind));
     W.Key("warrant");
     std::vector<TPiece> Pieces;
     Pieces.push_back([this, &S] { DialecticalArgument(S.WarrantingDialecticalArgument.get()); });
@@ -178,9 +157,9 @@ void WriteStatements(TJsonWriter& W, const TStatements& Statements) {
     W.Key("sentence");
     W.String(S->Sentence);
     W.Key("type");
-    W.String(TypeName(S->StatementType));
+    W.String(ExportTypeName(S->StatementType));
     W.Key("status");
-    W.String(StatusName(S->JustificationStatus));
+    W.String(ExportStatusName(S->JustificationStatus));
     W.EndObject();
   }
   W.EndArray();
@@ -196,7 +175,7 @@ void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections) {
     W.Key("conclusion");
     W.String(SentenceOf(C->Conclusion));
     W.Key("kind");
-    W.String(KindName(C->ConnectionKind));
+    W.String(ExportKindName(C->ConnectionKind));
     W.Key("exceptions");
     W.BeginArray();
     for (const PStatement& E : C->Exceptions)
