@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 ./scripts/setup.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev
-program=build/dev/src/app/gui/palaver
+program=build/dev/src/app/palaver
 if [[ ! -x $program ]]; then
   echo "Palaver's window is not built yet; the core and its tests are (./test.sh runs them)."
   exit 0

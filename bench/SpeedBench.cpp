@@ -31,7 +31,7 @@
 #include <vector>
 
 #include "TargetShape.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "line/LineOfArgumentation.h"
 #include "transcript/HeadlessPlatform.h"
 #include "transcript/MainWindowCore.h"

@@ -1,5 +1,5 @@
 # Desktop integration and the Debian package. The install rules of the two programs stand next
-# to their targets (src/app/gui, src/cli); this file installs what belongs to the desktop: the
+# to their targets (src/app, src/cli); this file installs what belongs to the desktop: the
 # entry for the application menu, the icon in every size the icon theme asks for, the MIME type
 # of .lin files and the man page of palaver-cli. `cpack` then packs the lot as a .deb.
 

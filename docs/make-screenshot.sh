@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 build=${1:-build/dev}
 cmake --build "$build" --target palaver_window_screenshot
 xvfb-run -a -s "-screen 0 800x600x24" \
-  "$build/tests/gui/palaver_window_screenshot" tests/data/screenshot.lin docs/palaver-window.png
+  "$build/tests/app/palaver_window_screenshot" tests/data/screenshot.lin docs/palaver-window.png
 echo "docs/palaver-window.png written"

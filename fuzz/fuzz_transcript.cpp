@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "transcript/HeadlessPlatform.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/RtfReader.h"

@@ -5,11 +5,9 @@
 set -euo pipefail
 root=${1:-$(dirname "$0")/..}
 cd "$root/src"
-core_dirs=(model line transcript)
-# The Qt-free part of app/ is every file directly in app/ (the window lives in app/gui/).
-mapfile -t app_core < <(find app -maxdepth 1 -type f \( -name '*.h' -o -name '*.cpp' \))
+core_dirs=(session model line transcript)
 hits=$(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Q[A-Za-z]|qt)' \
-  -r "${core_dirs[@]}" "${app_core[@]}" 2>/dev/null || true)
+  -r "${core_dirs[@]}" 2>/dev/null || true)
 if [[ -n "$hits" ]]; then
   echo "Qt headers included in the Qt-free core:"
   echo "$hits"

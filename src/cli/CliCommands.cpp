@@ -3,8 +3,8 @@
 #include <ostream>
 #include <variant>
 
-#include "app/PlatformError.h"
-#include "app/ProgramState.h"
+#include "session/PlatformError.h"
+#include "session/ProgramState.h"
 #include "cli/CliRender.h"
 #include "cli/CliSession.h"
 #include "cli/EvaluationJson.h"

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QSaveFile>
 
-#include "app/PlatformError.h"
+#include "session/PlatformError.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
 #include "views/QtText.h"

@@ -1,6 +1,6 @@
 #include "cli/CliSession.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "model/Statement.h"
 
 namespace palaver {

@@ -1,6 +1,6 @@
 #include <QSaveFile>
 
-#include "app/PlatformError.h"
+#include "session/PlatformError.h"
 #include "cli/ExportFormats.h"
 #include "views/QtText.h"
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <tuple>
 
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "dialogs/CaptionTable.h"
 #include "dialogs/DialogComboBox.h"
 #include "dialogs/RadioGroup.h"

@@ -12,9 +12,9 @@
 #include <exception>
 #include <vector>
 
-#include "app/MessageBoxes.h"
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/MessageBoxes.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "dialogs/DialogComboBox.h"
 #include "dialogs/RadioGroup.h"
 #include "line/LineOfArgumentation.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "dialogs/CaptionTable.h"
 #include "dialogs/DialogComboBox.h"
 #include "dialogs/RadioGroup.h"

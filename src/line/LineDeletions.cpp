@@ -2,9 +2,9 @@
 // stage, ask, and hand the confirmed deletion to the host. The host's transcript deletion puts
 // a new line in the program's place, so after the hand-over these methods touch no member.
 
-#include "app/MessageBoxes.h"
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/MessageBoxes.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "line/LineOfArgumentation.h"
 #include "line/LineTexts.h"
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "app/MessageBoxes.h"
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/MessageBoxes.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "line/LineTexts.h"
 #include "line/MoveLines.h"
 

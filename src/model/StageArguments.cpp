@@ -3,7 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
 #include "model/WarrantSentences.h"

@@ -4,7 +4,7 @@
 #include <cassert>
 #include <functional>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "model/IdValue.h"
 #include "model/WarrantSentences.h"
 

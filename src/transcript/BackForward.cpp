@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFile.h"
 #include "transcript/TranscriptFormat.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxes.h"
+#include "session/MessageBoxes.h"
 #include "transcript/MainWindowPlatform.h"
 
 namespace palaver {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxes.h"
+#include "session/MessageBoxes.h"
 #include "line/LineHost.h"
 #include "line/LineOfArgumentation.h"
 #include "model/Statement.h"

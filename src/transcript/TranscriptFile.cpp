@@ -1,7 +1,7 @@
 #include "transcript/TranscriptFile.h"
 
-#include "app/PlatformError.h"
-#include "app/ProfileFile.h"
+#include "session/PlatformError.h"
+#include "session/ProfileFile.h"
 #include "transcript/RtfReader.h"
 
 namespace palaver {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "model/WarrantSentences.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"

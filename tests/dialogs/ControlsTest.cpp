@@ -6,7 +6,7 @@
 
 #include "DialogTestSuites.h"
 #include "DialogTestSupport.h"
-#include "app/PlatformError.h"
+#include "session/PlatformError.h"
 #include "dialogs/FocusAreas.h"
 #include "dialogs/StatementForm.h"
 

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "dialogs/DialogComboBox.h"
 #include "line/LineOfArgumentation.h"
 #include "transcript/HeadlessPlatform.h"

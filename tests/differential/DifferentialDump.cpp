@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "CaseGenerator.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "line/LineOfArgumentation.h"
 #include "model/ArgumentationStage.h"
 #include "transcript/HeadlessPlatform.h"

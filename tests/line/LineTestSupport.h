@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxes.h"
-#include "app/ProgramState.h"
-#include "app/UserActionLog.h"
+#include "session/MessageBoxes.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "line/LineOfArgumentation.h"
 
 namespace palaver::test {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "model/ArgumentationStage.h"
 #include "model/WarrantSentences.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "TranscriptTestSupport.h"
-#include "app/PlatformError.h"
+#include "session/PlatformError.h"
 
 namespace palaver::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "../app/TemporaryDirectory.h"
-#include "app/PlatformError.h"
+#include "../session/TemporaryDirectory.h"
+#include "session/PlatformError.h"
 
 namespace palaver {
 namespace {

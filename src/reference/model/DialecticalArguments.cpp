@@ -1,6 +1,6 @@
 #include <string>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "model/ArgumentationStage.h"
 #include "model/WarrantSentences.h"
 

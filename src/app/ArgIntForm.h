@@ -1,0 +1,315 @@
+#pragma once
+
+#include <QMainWindow>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "session/PlatformError.h"
+#include "session/ProfileFile.h"
+#include "app/FileDialogs.h"
+#include "app/QtClock.h"
+#include "app/QtMessageBoxes.h"
+#include "app/SpeedButton.h"
+#include "model/Language.h"
+#include "transcript/MainWindowCore.h"
+#include "views/StatusIconsImageList.h"
+
+class QAbstractButton;
+class QAction;
+class QDialog;
+class QGroupBox;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTextEdit;
+class QTreeWidget;
+
+namespace palaver {
+
+class TAboutForm;
+class TDiagramPaintBox;
+class TExceptionForm;
+class TOptionsForm;
+class TReasonConclusionForm;
+class TScrollBox;
+class TStatementForm;
+
+// What the main window uses from outside; null takes the real one. Tests put scripted message
+// boxes and file dialogs here, so that even the questions of start-up can be answered.
+struct TArgIntFormServices {
+  TMessageBoxes* MessageBoxes = nullptr;
+  TFileDialogs* FileDialogs = nullptr;
+  const TClock* Clock = nullptr;
+};
+
+// The main window (ArgIntForm): the button panel on the left, the scroll area with the views,
+// the main menu and the status bar. Its commands go to the toolkit-neutral core, which reaches
+// the widgets back through the window's platform. Creating the window runs FormCreate, which
+// starts the program's state, reads the settings file in ProgramDir and opens the log.
+//
+// Controls and menu items carry their names as member names and object names. Those the layout
+// hides are there all the same and are never made visible.
+class TArgIntForm final : public QMainWindow {
+ public:
+  explicit TArgIntForm(std::string ProgramDir, TArgIntFormServices Services = {});
+  ~TArgIntForm() override;
+  TArgIntForm(const TArgIntForm&) = delete;
+  TArgIntForm& operator=(const TArgIntForm&) = delete;
+
+  TMainWindowCore& Core() { return *WindowCore; }
+  TMessageBoxes& MessageBoxes() { return *Boxes; }
+  // Null puts the real ones back.
+  void SetMessageBoxes(TMessageBoxes* NewBoxes);
+  void SetFileDialogs(TFileDialogs* NewDialogs);
+
+  const std::string& ProgramDir() const { return ProgramDirectory; }
+  // The settings file, Palaver.ini in the program directory.
+  const std::string& SettingsFileName() const { return SettingsFile.Path(); }
+  // The starting directory of the file dialogs, from the settings; empty for none.
+  const std::string& FileDialogDirectory() const { return InitialDirectory; }
+
+  // --- Window events ------------------------------------------------------------------------
+  void FormCreate();
+  void FormShow();
+  void FormActivate();
+  void FormResize();
+  // False keeps the window open.
+  bool FormCloseQuery();
+  void FormClose();
+  void ScrollBox1Resize();
+
+  // --- Captions -----------------------------------------------------------------------------
+  // Put the window into one language (captions, menus, and the title while it names no file),
+  // then set the program's Language.
+  void SwitchToEnglish();
+  void SwitchToDutch();
+
+  // --- Views --------------------------------------------------------------------------------
+  // Each shows its view, hides the others and puts its speed button down.
+  void ShowDiagram();
+  void ShowStatementsDiagram();
+  void ShowTranscriptView();
+  void ShowStatementsList();
+  void ShowReasonsList();
+  void ShowArgumentsTree();
+  TViewButton ViewButtonDown() const;
+  bool StructureOnlyChecked() const;
+  void SetStructureOnlyChecked(bool Checked);
+
+  // The line-of-argumentation view's text, one element per line. The window keeps the lines as
+  // the bytes they are, so reading them back never passes through the display's encoding.
+  const std::vector<std::string>& TranscriptViewLines() const { return TranscriptLines; }
+  void SetTranscriptViewLines(std::vector<std::string> Lines);
+  void ShowProgressText(const std::string& FirstLine, const std::string& SecondLine);
+  void AddProgressDot();
+
+  void SetBackEnabled(bool Enabled);
+  void SetForwardEnabled(bool Enabled);
+  std::string Title() const;
+  void SetTitle(const std::string& NewTitle);
+
+  std::optional<std::string> ExecuteFileDialog(bool Save, const TFileDialogOptions& Options);
+
+  // --- The dialogs, shown modally ----------------------------------------------------------
+  void ShowStatementForm();
+  void ShowReasonConclusionForm();
+  void ShowExceptionForm();
+  void ShowAboutForm();
+  void ShowOptionsForm();
+
+  // --- Click handlers -----------------------------------------------------------------------
+  void StatementButtonClick();
+  void Statement1Click();
+  void ReasonConclusionButtonClick();
+  void ReasonConclusion1Click();
+  void ExceptionButtonClick();
+  void Exception1Click();
+  void New1Click();
+  void Open1Click();
+  void Append1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void Exit1Click();
+  void ViewLineOfArgumentationSpeedButtonClick();
+  void Lineofargumentation1Click();
+  void ViewStatements2SpeedButtonClick();
+  void Statements1Click();
+  void ViewDialArgsSpeedButtonClick();
+  void Arguments1Click();
+  void ShowStructureOnlyClick();
+  void SwitchLanguageMenuItemClick();
+  void About1Click();
+  void Options1Click();
+  void Reasons1Click();
+  void BackButtonClick();
+  void Back2Click();
+  void ForwardButtonClick();
+  void Forward2Click();
+  void ViewStatementsSpeedButtonClick();
+  void ViewReasonsSpeedButtonClick();
+  void ViewArgumentsSpeedButtonClick();
+  void ViewStepsSpeedButtonClick();
+  void ViewUndercuttersSpeedButtonClick();
+  void Button1Click();
+  void Button2Click();
+  void ProsConsButtonClick();
+
+  // --- Left panel ---------------------------------------------------------------------------
+  QWidget* ButtonPanel = nullptr;
+  QGroupBox* ArgueGroupBox = nullptr;
+  QPushButton* StatementButton = nullptr;
+  QPushButton* ReasonConclusionButton = nullptr;
+  QPushButton* ExceptionButton = nullptr;
+  QGroupBox* ViewGroupBox = nullptr;
+  TSpeedButton* ViewLineOfArgumentationSpeedButton = nullptr;
+  TSpeedButton* ViewStatements2SpeedButton = nullptr;
+  TSpeedButton* ViewDialArgsSpeedButton = nullptr;
+  QGroupBox* LineOfArgGroupBox = nullptr;
+  QPushButton* BackButton = nullptr;
+  QPushButton* ForwardButton = nullptr;
+  QPushButton* Button1 = nullptr;
+  TSpeedButton* ViewStatementsSpeedButton = nullptr;
+  TSpeedButton* ViewReasonsSpeedButton = nullptr;
+  TSpeedButton* ViewArgumentsSpeedButton = nullptr;
+  TSpeedButton* ViewStepsSpeedButton = nullptr;
+  TSpeedButton* ViewUndercuttersSpeedButton = nullptr;
+
+  // --- Scroll area and views ----------------------------------------------------------------
+  TScrollBox* ScrollBox1 = nullptr;
+  QTextEdit* LineOfArgumentationRichEdit = nullptr;
+  TDiagramPaintBox* DialArgsPaintBox = nullptr;
+  QTreeWidget* StatementsListView = nullptr;
+  QTreeWidget* ReasonsListView = nullptr;
+  QTreeWidget* ArgumentsTreeView = nullptr;
+  QTextEdit* DialArgsRichEdit = nullptr;
+  QPlainTextEdit* DebugMemo = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* ProsConsButton = nullptr;
+
+  QStatusBar* StatusBar1 = nullptr;
+  // The images of the arguments tree, with the type marks registered as overlays by FormCreate.
+  TStatusIconsImageList StatusIconsImageList;
+
+  // --- The dialogs: created once, right after the window, in this order ---------------------
+  std::unique_ptr<TStatementForm> StatementForm;
+  std::unique_ptr<TExceptionForm> ExceptionForm;
+  std::unique_ptr<TReasonConclusionForm> ReasonConclusionForm;
+  std::unique_ptr<TAboutForm> AboutForm;
+  std::unique_ptr<TOptionsForm> OptionsForm;
+
+  // --- Main menu ----------------------------------------------------------------------------
+  QMenu* File1 = nullptr;
+  QAction* New1 = nullptr;
+  QAction* Open1 = nullptr;
+  QAction* Append1 = nullptr;
+  QAction* FileSeparator1 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* SaveAs1 = nullptr;
+  QAction* FileSeparator2 = nullptr;
+  QAction* Print1 = nullptr;
+  QAction* PrintSetup1 = nullptr;
+  QAction* FileSeparator3 = nullptr;
+  QAction* Exit1 = nullptr;
+  QMenu* Move1 = nullptr;
+  QAction* Statement1 = nullptr;
+  QAction* ReasonConclusion1 = nullptr;
+  QAction* Exception1 = nullptr;
+  QAction* ProsCons1 = nullptr;
+  QAction* ArgueSeparator1 = nullptr;
+  QAction* Back1 = nullptr;
+  QAction* Forward1 = nullptr;
+  QMenu* View1 = nullptr;
+  QAction* Lineofargumentation1 = nullptr;
+  QAction* Statements1 = nullptr;
+  QAction* Reasons1 = nullptr;
+  QAction* Arguments1 = nullptr;
+  QAction* ViewSeparator1 = nullptr;
+  QAction* Options1 = nullptr;
+  QMenu* Lineofarg1 = nullptr;
+  QAction* Back2 = nullptr;
+  QAction* Forward2 = nullptr;
+  QMenu* Options = nullptr;
+  QAction* ShowStructureOnly = nullptr;
+  QAction* SwitchLanguageMenuItem = nullptr;
+  QMenu* Help1 = nullptr;
+  QAction* Contents1 = nullptr;
+  QAction* HelpSeparator1 = nullptr;
+  QAction* About1 = nullptr;
+
+ protected:
+  bool event(QEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  class TPlatform;
+
+  void BuildButtonPanel();
+  void BuildScrollBox();
+  void BuildMainMenu();
+  void ConnectHandlers();
+  void Connect(QAbstractButton* Button, void (TArgIntForm::*Handler)());
+  void Connect(QAction* Item, void (TArgIntForm::*Handler)());
+
+  // Runs one handler so that no exception leaves it: a failure's message goes to the general
+  // error display, the handler is abandoned there and the program goes on. True when the
+  // handler ran to its end.
+  template <class THandler>
+  bool Guarded(THandler&& Handler) noexcept;
+  void ShowErrorMessage(const std::string& Message) noexcept;
+
+  // Shows View alone among the scroll area's views and fits the scroll area to it.
+  void ShowOnlyView(QWidget* View);
+  // The width the paint surface gets from the scroll area's size (ScrollBox1Resize's rule).
+  void ApplySurfaceWidthRule();
+  void ApplyCaptions(TLanguage Language);
+  // The captions of the move dialogs: statement, reason/conclusion, exception.
+  void ApplyDialogCaptions(TLanguage Language);
+  void CreateDialogs();
+  // Runs Dialog modally; when it has closed, the view is redrawn as on the window's activation.
+  void ExecuteModalDialog(QDialog& Dialog);
+  void DisplayTranscriptLines();
+
+  std::string ProgramDirectory;
+  TProfileFile SettingsFile;
+  std::string InitialDirectory;
+  std::vector<std::string> TranscriptLines;
+  // Whether the line-of-argumentation view still shows older lines: it is filled only when shown.
+  bool TranscriptTextOutdated = false;
+
+  TQtMessageBoxes RealMessageBoxes{this};
+  TQtFileDialogs RealFileDialogs{this};
+  TQtClock RealClock;
+  TMessageBoxes* Boxes = &RealMessageBoxes;
+  TFileDialogs* Dialogs = &RealFileDialogs;
+  const TClock* Clock = &RealClock;
+
+  TSpeedButtonGroup ViewButtons;
+  TSpeedButtonGroup HiddenViewButtons;
+  bool FirstShowDone = false;
+
+  std::unique_ptr<TPlatform> Platform;
+  std::unique_ptr<TMainWindowCore> WindowCore;
+};
+
+template <class THandler>
+bool TArgIntForm::Guarded(THandler&& Handler) noexcept {
+  try {
+    Handler();
+    return true;
+  } catch (const TPlatformError& Error) {
+    ShowErrorMessage(Error.what());
+  } catch (const std::exception& Error) {
+    ShowErrorMessage(Error.what());
+  } catch (...) {
+    ShowErrorMessage("Unexpected error");
+  }
+  return false;
+}
+
+}  // namespace palaver

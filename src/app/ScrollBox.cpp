@@ -1,0 +1,44 @@
+#include "app/ScrollBox.h"
+
+#include <QPalette>
+#include <QResizeEvent>
+#include <algorithm>
+
+namespace palaver {
+
+TScrollBox::TScrollBox(QWidget* Parent) : QScrollArea(Parent) {
+  setFrameShape(QFrame::NoFrame);
+  setWidgetResizable(false);
+  QPalette White = palette();
+  White.setColor(QPalette::Window, Qt::white);
+  White.setColor(QPalette::Base, Qt::white);
+  setPalette(White);
+  setBackgroundRole(QPalette::Window);
+  viewport()->setBackgroundRole(QPalette::Window);
+  viewport()->setAutoFillBackground(true);
+
+  auto* ContentsWidget = new QWidget;
+  ContentsWidget->setObjectName(QStringLiteral("ScrollBox1Contents"));
+  ContentsWidget->setAutoFillBackground(true);
+  ContentsWidget->setBackgroundRole(QPalette::Window);
+  ContentsWidget->resize(0, 0);
+  setWidget(ContentsWidget);
+}
+
+void TScrollBox::FitContents() {
+  QRect Extent;
+  for (QObject* Child : Contents()->children()) {
+    auto* View = qobject_cast<QWidget*>(Child);
+    if (View != nullptr && !View->isHidden()) Extent |= View->geometry();
+  }
+  // Views sit at the top left; an empty surface still counts from the origin.
+  const QSize Size(std::max(Extent.right() + 1, 0), std::max(Extent.bottom() + 1, 0));
+  if (Contents()->size() != Size) Contents()->resize(Size);
+}
+
+void TScrollBox::resizeEvent(QResizeEvent* Event) {
+  QScrollArea::resizeEvent(Event);
+  if (OnResize) OnResize();
+}
+
+}  // namespace palaver
