@@ -48,7 +48,9 @@ std::vector<TPlannedMove> TargetArgumentation(int Statements, unsigned Seed) {
   int Exceptions = 0;
   // Top-down, breadth first: every claim gets two to four reasons until the budget is spent.
   for (std::size_t Next = 0; Next < Nodes.size() && Count < Statements; ++Next) {
-    if (Nodes[Next].Depth >= 8) break;
+    // Up to 10,000 statements the tree stops at depth 8, as it always has; larger ones grow
+    // as deep as the budget takes them.
+    if (Statements <= 10000 && Nodes[Next].Depth >= 8) break;
     const unsigned Reasons = 2 + Random.Below(3);
     for (unsigned R = 0; R < Reasons && Count < Statements; ++R) {
       const TNode Conclusion = Nodes[Next];

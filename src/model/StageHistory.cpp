@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cassert>
-#include <functional>
 
-#include "session/ProgramState.h"
+#include "model/EvaluationLimit.h"
 #include "model/IdValue.h"
 #include "model/WarrantSentences.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 
@@ -22,9 +22,34 @@ std::uint64_t EndsKey(int Reason, int Conclusion) {
          static_cast<std::uint32_t>(Conclusion);
 }
 
-// The status of D from its statement's type and its children's statuses, which are final.
-TJustificationStatus Evaluate(const TDialecticalArgument& D) {
-  const TStatementType Type = D.Conclusion->StatementType;
+void WriteStatus(const TDialecticalArgument& D) {
+  if (D.Status == TJustificationStatus::Justified || D.Status == TJustificationStatus::Unjustified)
+    D.Conclusion->JustificationStatus = D.Status;
+}
+
+// A step built earlier that still says what the connection says now: the same warrant and the
+// same exceptions with the same warrants. (Its reason's dialectical argument is kept beside the
+// steps, so a changed reason does not make the step new.)
+template <class TChild>
+bool StepStillHolds(const TStep& T, const TStageHistory::TConnection& K, const TChild& Child) {
+  const PDialecticalArgument Warrant = K.StepWarrantNode >= 0 ? Child(K.StepWarrantNode) : nullptr;
+  if (T.WarrantingDialecticalArgument != Warrant) return false;
+  if (T.Undercutters.Count() != static_cast<int>(K.ExceptionNodes.size())) return false;
+  for (int J = 0; J < T.Undercutters.Count(); ++J) {
+    const int W = K.UndercutterWarrantNodes[static_cast<std::size_t>(J)];
+    if (T.Undercutters[J]->WarrantingDialecticalArgument != (W >= 0 ? Child(W) : nullptr))
+      return false;
+    if (T.UndercuttingDialecticalArguments[J] !=
+        Child(K.ExceptionNodes[static_cast<std::size_t>(J)]))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,
+                                                 TStatementType Type) {
   if (Type == TStatementType::Assumption) return TJustificationStatus::Justified;
   if (Type != TStatementType::Issue) return D.Status;
   TJustificationStatus Status = TJustificationStatus::Unjustified;
@@ -41,13 +66,6 @@ TJustificationStatus Evaluate(const TDialecticalArgument& D) {
   return Status;
 }
 
-void WriteStatus(const TDialecticalArgument& D) {
-  if (D.Status == TJustificationStatus::Justified || D.Status == TJustificationStatus::Unjustified)
-    D.Conclusion->JustificationStatus = D.Status;
-}
-
-}  // namespace
-
 void TStageHistory::StatusesWritten() {
   ++StatusWrites;
 }
@@ -63,7 +81,6 @@ std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& B
     H->AddConnection(C);
   H->Building = false;
   if (H->Plain) return H;
-  H->FindCycles();
   H->Pending.clear();
   std::vector<int> All(H->NodeList.size());
   for (std::size_t I = 0; I < All.size(); ++I)
@@ -74,7 +91,8 @@ std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& B
 }
 
 bool TStageHistory::CanContinueFrom(const TArgumentationStage& Stage) const {
-  if (Plain || Stage.Version != Head || Language != State().Language || Epoch != StatusWrites)
+  if (Plain || Spoiled || Stage.Version != Head || Language != State().Language ||
+      Epoch != StatusWrites)
     return false;
   const int Statements = Stage.Statements.Count();
   const int Connections = Stage.ReasonConclusions.Count();
@@ -239,75 +257,11 @@ void TStageHistory::AddEdge(int From, int To) {
   NodeList[From].Children.push_back({To, Version});
   NodeList[To].Parents.push_back({From, Version});
   NodeList[To].ParentSince = std::min(NodeList[To].ParentSince, Version);
-  if (Building || NodeList[From].CyclicSince != Never) return;
-  if (NodeList[To].CyclicSince != Never || Reaches(To, From)) MarkCyclic(From);
 }
 
 std::vector<std::uint8_t>& TStageHistory::ClearMarks() const {
   if (Marks.size() < NodeList.size()) Marks.resize(NodeList.size());
   return Marks;
-}
-
-// A search costs what it visits: the marks it sets are cleared again one by one.
-bool TStageHistory::Reaches(int From, int To) const {
-  if (From == To) return true;
-  std::vector<std::uint8_t>& Seen = ClearMarks();
-  std::vector<int> Visited{From};
-  Seen[static_cast<std::size_t>(From)] = 1;
-  bool Found = false;
-  for (std::size_t Next = 0; Next < Visited.size() && !Found; ++Next) {
-    for (const TEdge& E : NodeList[Visited[Next]].Children) {
-      if (E.Node == To) {
-        Found = true;
-        break;
-      }
-      if (!Seen[static_cast<std::size_t>(E.Node)]) {
-        Seen[static_cast<std::size_t>(E.Node)] = 1;
-        Visited.push_back(E.Node);
-      }
-    }
-  }
-  for (int N : Visited)
-    Seen[static_cast<std::size_t>(N)] = 0;
-  return Found;
-}
-
-// Node now reaches a cycle, and so does everything that reaches it.
-void TStageHistory::MarkCyclic(int Node) {
-  const int Version = Head + 1;
-  std::vector<int> Stack{Node};
-  NodeList[Node].CyclicSince = Version;
-  while (!Stack.empty()) {
-    const int N = Stack.back();
-    Stack.pop_back();
-    for (const TEdge& E : NodeList[N].Parents) {
-      if (NodeList[E.Node].CyclicSince != Never) continue;
-      NodeList[E.Node].CyclicSince = Version;
-      Stack.push_back(E.Node);
-    }
-  }
-}
-
-// After a build from a whole stage: peel off, children first, the statements that reach no
-// cycle; what is left reaches one.
-void TStageHistory::FindCycles() {
-  const std::size_t Count = NodeList.size();
-  std::vector<int> Open(Count);
-  std::vector<int> Ready;
-  for (std::size_t I = 0; I < Count; ++I) {
-    Open[I] = static_cast<int>(NodeList[I].Children.size());
-    if (Open[I] == 0) Ready.push_back(static_cast<int>(I));
-  }
-  std::vector<char> Peeled(Count);
-  while (!Ready.empty()) {
-    const int N = Ready.back();
-    Ready.pop_back();
-    Peeled[static_cast<std::size_t>(N)] = 1;
-    for (const TEdge& E : NodeList[N].Parents)
-      if (--Open[static_cast<std::size_t>(E.Node)] == 0) Ready.push_back(E.Node);
-  }
-  for (std::size_t I = 0; I < Count; ++I)
-    if (!Peeled[I]) NodeList[I].CyclicSince = Head + 1;
 }
 
 void TStageHistory::FinishMove(TArgumentationStage& New) {
@@ -320,165 +274,294 @@ void TStageHistory::FinishMove(TArgumentationStage& New) {
     New.RecomputeTheLongWay();
     return;
   }
-  Rebuild(std::move(Changed));
+  try {
+    Rebuild(std::move(Changed));
+  } catch (...) {
+    // The graph has taken in the move; the stages before it read only what is older.
+    Spoiled = true;
+    throw;
+  }
   ++Head;
   BindLists(New);
 }
 
 // Rebuilds the dialectical arguments of the changed statements and of everything that reaches
 // them, children before parents, and writes their statuses.
+//
+// The statements to rebuild are walked in Tarjan's order, which hands out each cycle group once
+// all the statements it takes in are done; a statement on no cycle is a group of one.
 void TStageHistory::Rebuild(std::vector<int> Changed) {
   const int Version = Head + 1;
-  // 0 untouched, 1 to build, 3 on the walk below, 2 built; cleared again at the end.
-  std::vector<std::uint8_t>& Affected = ClearMarks();
-  std::vector<int> Stack;
+  // 0 untouched, 1 to build, 2 on the walk, 3 built; cleared again at the end.
+  std::vector<std::uint8_t>& Mark = ClearMarks();
+  std::vector<int> Affected;
   for (int N : Changed) {
-    if (Affected[static_cast<std::size_t>(N)]) continue;
-    Affected[static_cast<std::size_t>(N)] = 1;
-    Stack.push_back(N);
+    if (Mark[static_cast<std::size_t>(N)]) continue;
+    Mark[static_cast<std::size_t>(N)] = 1;
+    Affected.push_back(N);
   }
-  std::vector<int> Cyclic;
-  std::vector<int> Acyclic;
-  while (!Stack.empty()) {
-    const int N = Stack.back();
-    Stack.pop_back();
-    (NodeList[N].CyclicSince <= Version ? Cyclic : Acyclic).push_back(N);
-    for (const TEdge& E : NodeList[N].Parents) {
-      if (Affected[static_cast<std::size_t>(E.Node)]) continue;
-      Affected[static_cast<std::size_t>(E.Node)] = 1;
-      Stack.push_back(E.Node);
+  for (std::size_t Next = 0; Next < Affected.size(); ++Next) {
+    for (const TEdge& E : NodeList[Affected[Next]].Parents) {
+      if (Mark[static_cast<std::size_t>(E.Node)]) continue;
+      Mark[static_cast<std::size_t>(E.Node)] = 1;
+      Affected.push_back(E.Node);
     }
   }
+  // The marks are the only state shared with the walk below; clear them however it ends.
+  struct TClear {
+    std::vector<std::uint8_t>& Mark;
+    const std::vector<int>& Nodes;
+    ~TClear() {
+      for (int N : Nodes)
+        Mark[static_cast<std::size_t>(N)] = 0;
+    }
+  } Clear{Mark, Affected};
 
+  // The groups the rebuilt statements belonged to give way to the new ones.
+  std::vector<TCycleGroup*> OldGroups;
+  std::size_t OldCount = 0;
+  for (int N : Affected) {
+    const auto& Trees = NodeList[static_cast<std::size_t>(N)].Trees;
+    if (Trees.empty() || !Trees.back().Group) continue;
+    TCycleGroup* G = Trees.back().Group.get();
+    if (std::find(OldGroups.begin(), OldGroups.end(), G) != OldGroups.end()) continue;
+    OldGroups.push_back(G);
+    OldCount += G->Count;
+  }
+  const std::size_t Kept = HeldGroupArguments - OldCount;
+  std::size_t NewCount = 0;
+  std::vector<PCycleGroup> NewGroups;
   std::vector<int> Built;
-  Built.reserve(Acyclic.size() + Cyclic.size());
-  auto Store = [&](int N, PDialecticalArgument D) {
-    std::vector<std::pair<int, PDialecticalArgument>>& Trees = NodeList[N].Trees;
-    if (!Trees.empty() && Trees.back().first == Version)
-      Trees.back().second = std::move(D);
+  Built.reserve(Affected.size());
+
+  auto StoreTree = [&](int N, TTree Entry) {
+    std::vector<TTree>& Trees = NodeList[static_cast<std::size_t>(N)].Trees;
+    if (!Trees.empty() && Trees.back().Version == Version)
+      Trees.back() = std::move(Entry);
     else
-      Trees.emplace_back(Version, std::move(D));
+      Trees.push_back(std::move(Entry));
     Built.push_back(N);
   };
+  auto BuildGroup = [&](std::vector<int> Members) {
+    std::sort(Members.begin(), Members.end());
+    if (Members.size() == 1) {
+      const int N = Members.front();
+      bool OnItself = false;
+      for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
+        OnItself = OnItself || E.Node == N;
+      if (!OnItself) {
+        NodeList[static_cast<std::size_t>(N)].Type =
+            NodeList[static_cast<std::size_t>(N)].Statement->StatementType;
+        StoreTree(N, {Version, BuildTree(N), nullptr, -1});
+        return;
+      }
+    }
+    for (int N : Members)
+      NodeList[static_cast<std::size_t>(N)].Type =
+          NodeList[static_cast<std::size_t>(N)].Statement->StatementType;
+    PCycleGroup G = NewCycleGroup(std::move(Members));
+    const std::size_t Used = Kept + NewCount;
+    const std::size_t Allowance =
+        Used >= DialecticalArgumentLimit ? 0 : DialecticalArgumentLimit - Used;
+    {
+      TGroupIndex Index;
+      ExpandCycleGroup(
+          *G, [this](int Child) { return Current(Child); }, Allowance, &Index);
+      // Which member contains which, for the maximal selection of this version and later ones.
+      CompareMembers(*G, Index);
+    }
+    NewCount += G->Count;
+    for (std::size_t M = 0; M < G->Members.size(); ++M)
+      StoreTree(G->Members[M], {Version, nullptr, G, static_cast<int>(M)});
+    NewGroups.push_back(std::move(G));
+  };
 
-  // Cycle-free statements, each after the affected statements it takes in (depth first, with
-  // an explicit stack: chains of statements can be long). Affected[N] becomes 2 once built.
+  // Tarjan's walk over the statements to rebuild, with explicit stacks: chains of statements
+  // can be long. Index and Low are kept in Order, by position in Affected.
+  std::unordered_map<int, std::pair<int, int>> Order;  // node -> (index, low)
+  Order.reserve(Affected.size() * 2);
+  std::vector<int> Path;
   std::vector<std::pair<int, std::size_t>> Walk;
-  for (int Start : Acyclic) {
-    if (Affected[static_cast<std::size_t>(Start)] != 1) continue;
-    Affected[static_cast<std::size_t>(Start)] = 3;
-    Walk.emplace_back(Start, 0);
+  int Counter = 0;
+  auto Enter = [&](int N) {
+    Order[N] = {Counter, Counter};
+    ++Counter;
+    Mark[static_cast<std::size_t>(N)] = 2;
+    Path.push_back(N);
+    Walk.emplace_back(N, 0);
+  };
+  for (int Start : Affected) {
+    if (Mark[static_cast<std::size_t>(Start)] != 1) continue;
+    Enter(Start);
     while (!Walk.empty()) {
-      auto& [N, Next] = Walk.back();
-      const std::vector<TEdge>& Children = NodeList[N].Children;
-      if (Next < Children.size()) {
-        const int Child = Children[Next++].Node;
-        if (Affected[static_cast<std::size_t>(Child)] == 1) {
-          Affected[static_cast<std::size_t>(Child)] = 3;  // on the walk
-          Walk.emplace_back(Child, 0);
+      const int N = Walk.back().first;
+      const std::vector<TEdge>& Children = NodeList[static_cast<std::size_t>(N)].Children;
+      if (Walk.back().second < Children.size()) {
+        const int Child = Children[Walk.back().second++].Node;
+        const std::uint8_t M = Mark[static_cast<std::size_t>(Child)];
+        if (M == 1) {
+          Enter(Child);
+        } else if (M == 2) {
+          auto& Low = Order[N].second;
+          Low = std::min(Low, Order[Child].first);
         }
         continue;
       }
-      const int Done = N;
       Walk.pop_back();
-      NodeList[Done].Type = NodeList[Done].Statement->StatementType;
-      Store(Done, BuildTree(Done));
-      Affected[static_cast<std::size_t>(Done)] = 2;
+      const auto [Index, Low] = Order[N];
+      if (!Walk.empty()) {
+        auto& ParentLow = Order[Walk.back().first].second;
+        ParentLow = std::min(ParentLow, Low);
+      }
+      if (Low != Index) continue;
+      std::vector<int> Members;
+      int Top;
+      do {
+        Top = Path.back();
+        Path.pop_back();
+        Mark[static_cast<std::size_t>(Top)] = 3;
+        Members.push_back(Top);
+      } while (Top != N);
+      BuildGroup(std::move(Members));
     }
   }
-  // Statements that reach a cycle, the long way; their cycle-free parts are all built now.
-  std::vector<char> Used(Cyclic.empty() ? 0 : ConnectionList.size());
-  for (int N : Cyclic) {
-    NodeList[N].Type = NodeList[N].Statement->StatementType;
-    Store(N, BuildTreeTheLongWay(N, Used));
-  }
 
-  for (int N : Acyclic)
-    Affected[static_cast<std::size_t>(N)] = 0;
-  for (int N : Cyclic)
-    Affected[static_cast<std::size_t>(N)] = 0;
+  // Nothing can fail from here on.
+  for (TCycleGroup* G : OldGroups)
+    G->Superseded = true;
+  HeldGroupArguments = Kept + NewCount;
+  for (const PCycleGroup& G : NewGroups) {
+    for (int N : G->Members) {
+      int& Since = NodeList[static_cast<std::size_t>(N)].CyclicSince;
+      Since = std::min(Since, Version);
+    }
+    LiveGroups.push_back(G);
+    LiveGroupArguments += G->Count;
+  }
+  LetGoOfOldGroups();
 
   if (WriteAllStatuses) {
-    for (const TNode& N : NodeList)
-      WriteStatus(*N.Trees.back().second);
+    for (std::size_t N = 0; N < NodeList.size(); ++N)
+      WriteStatus(*Current(static_cast<int>(N)));
     WriteAllStatuses = false;
   } else {
     for (int N : Built)
-      WriteStatus(*NodeList[N].Trees.back().second);
+      WriteStatus(*Current(N));
   }
   Epoch = ++StatusWrites;
 }
 
 const PDialecticalArgument& TStageHistory::Current(int Node) const {
-  return NodeList[Node].Trees.back().second;
+  const TTree& Entry = NodeList[static_cast<std::size_t>(Node)].Trees.back();
+  return Entry.Group ? Entry.Group->Roots[static_cast<std::size_t>(Entry.Member)] : Entry.Tree;
 }
 
-template <class TChild>
-void TStageHistory::FillStep(TDialecticalArgument& D, int Connection, const TChild& Child) const {
-  const TConnection& K = ConnectionList[Connection];
-  const TReasonConclusion& C = *K.Connection;
-  auto T = std::make_shared<TStep>();
-  T->Conclusion = D.Conclusion;
-  T->Reason = C.Reason;
-  T->ConnectionKind = C.ConnectionKind;
-  D.Steps.Add(T);
-  D.InitialDialecticalArguments.Add(Child(K.Reason));
-  if (K.StepWarrantNode >= 0) {
-    T->WarrantingDialecticalArgument = Child(K.StepWarrantNode);
-    T->WarrantUnjustified =
-        T->WarrantingDialecticalArgument->Status != TJustificationStatus::Justified;
-  }
-  for (std::size_t J = 0; J < K.ExceptionNodes.size(); ++J) {
-    auto U = std::make_shared<TUndercutter>();
-    U->Exception = C.Exceptions[static_cast<int>(J)];
-    U->Conclusion = T->Conclusion;
-    U->Reason = T->Reason;
-    T->Undercutters.Add(U);
-    if (K.UndercutterWarrantNodes[J] >= 0) {
-      U->WarrantingDialecticalArgument = Child(K.UndercutterWarrantNodes[J]);
-      U->WarrantUnjustified =
-          U->WarrantingDialecticalArgument->Status != TJustificationStatus::Justified;
-    }
-    T->UndercuttingDialecticalArguments.Add(Child(K.ExceptionNodes[J]));
-  }
-}
-
+// A statement on no cycle: its steps from its connections, each child's newest dialectical
+// argument. The steps (and the lists) of its previous version are kept where nothing changed, so
+// a statement with many reasons does not copy them for every move below it.
 PDialecticalArgument TStageHistory::BuildTree(int Node) const {
-  auto D = std::make_shared<TDialecticalArgument>();
-  D->Conclusion = NodeList[Node].Statement;
-  const auto Child = [this](int N) -> PDialecticalArgument { return Current(N); };
-  for (int C : NodeList[Node].Concluding)
-    FillStep(*D, C, Child);
-  D->Status = Evaluate(*D);
-  return D;
-}
+  const TNode& N = NodeList[static_cast<std::size_t>(Node)];
+  const TDialecticalArgument* Previous =
+      !N.Trees.empty() && !N.Trees.back().Group ? N.Trees.back().Tree.get() : nullptr;
+  const auto Child = [this](int C) -> const PDialecticalArgument& { return Current(C); };
 
-// Every branch leaves out the connections used above it, so no branch uses a connection twice;
-// a branch that reaches a statement with no cycle below it takes that statement's shared tree,
-// which no left-out connection could have changed.
-PDialecticalArgument TStageHistory::BuildTreeTheLongWay(int Node, std::vector<char>& Used) const {
   auto D = std::make_shared<TDialecticalArgument>();
-  D->Conclusion = NodeList[Node].Statement;
-  const int Version = Head + 1;
-  const auto Child = [this, &Used, Version](int N) -> PDialecticalArgument {
-    return NodeList[N].CyclicSince <= Version ? BuildTreeTheLongWay(N, Used) : Current(N);
-  };
-  for (int C : NodeList[Node].Concluding) {
-    if (Used[static_cast<std::size_t>(C)]) continue;
-    Used[static_cast<std::size_t>(C)] = 1;
-    FillStep(*D, C, Child);
-    Used[static_cast<std::size_t>(C)] = 0;
+  D->Conclusion = N.Statement;
+  const int Count = static_cast<int>(N.Concluding.size());
+  const int Before = Previous ? Previous->Steps.Count() : 0;
+  std::vector<PStep> Steps;
+  std::vector<PDialecticalArgument> Reasons;
+  Steps.reserve(static_cast<std::size_t>(Count));
+  Reasons.reserve(static_cast<std::size_t>(Count));
+  bool SameSteps = Previous && Before == Count;
+  bool SameReasons = Previous && Previous->InitialDialecticalArguments.Count() == Count;
+  for (int I = 0; I < Count; ++I) {
+    const TConnection& K = ConnectionList[static_cast<std::size_t>(N.Concluding[I])];
+    const PDialecticalArgument& Reason = Child(K.Reason);
+    Reasons.push_back(Reason);
+    SameReasons = SameReasons && Previous->InitialDialecticalArguments[I] == Reason;
+    if (I < Before && StepStillHolds(*Previous->Steps[I], K, Child)) {
+      Steps.push_back(Previous->Steps[I]);
+      continue;
+    }
+    SameSteps = false;
+    const TReasonConclusion& C = *K.Connection;
+    auto T = std::make_shared<TStep>();
+    T->Conclusion = N.Statement;
+    T->Reason = C.Reason;
+    T->ConnectionKind = C.ConnectionKind;
+    if (K.StepWarrantNode >= 0) {
+      T->WarrantingDialecticalArgument = Child(K.StepWarrantNode);
+      T->WarrantUnjustified =
+          T->WarrantingDialecticalArgument->Status != TJustificationStatus::Justified;
+    }
+    for (std::size_t J = 0; J < K.ExceptionNodes.size(); ++J) {
+      auto U = std::make_shared<TUndercutter>();
+      U->Exception = C.Exceptions[static_cast<int>(J)];
+      U->Conclusion = T->Conclusion;
+      U->Reason = T->Reason;
+      if (K.UndercutterWarrantNodes[J] >= 0) {
+        U->WarrantingDialecticalArgument = Child(K.UndercutterWarrantNodes[J]);
+        U->WarrantUnjustified =
+            U->WarrantingDialecticalArgument->Status != TJustificationStatus::Justified;
+      }
+      T->Undercutters.Add(std::move(U));
+      T->UndercuttingDialecticalArguments.Add(Child(K.ExceptionNodes[J]));
+    }
+    Steps.push_back(std::move(T));
   }
-  D->Status = Evaluate(*D);
+  if (SameSteps) {
+    D->Steps = Previous->Steps;
+  } else {
+    D->Steps.Reserve(Count);
+    for (PStep& T : Steps)
+      D->Steps.Add(std::move(T));
+  }
+  if (SameReasons) {
+    D->InitialDialecticalArguments = Previous->InitialDialecticalArguments;
+  } else {
+    D->InitialDialecticalArguments.Reserve(Count);
+    for (PDialecticalArgument& R : Reasons)
+      D->InitialDialecticalArguments.Add(std::move(R));
+  }
+  D->Status = EvaluateDialecticalArgument(*D, N.Statement->StatementType);
   return D;
 }
 
-const PDialecticalArgument& TStageHistory::TreeAt(int Node, int Version) const {
-  const auto& Trees = NodeList[Node].Trees;
+PDialecticalArgument TStageHistory::TreeAt(int Node, int Version) const {
+  const auto& Trees = NodeList[static_cast<std::size_t>(Node)].Trees;
   auto It = std::upper_bound(Trees.begin(), Trees.end(), Version,
-                             [](int V, const auto& Entry) { return V < Entry.first; });
+                             [](int V, const TTree& Entry) { return V < Entry.Version; });
   assert(It != Trees.begin());
-  return std::prev(It)->second;
+  const TTree& Entry = *std::prev(It);
+  if (!Entry.Group) return Entry.Tree;
+  TCycleGroup& G = *Entry.Group;
+  if (G.Roots.empty()) {
+    // Let go of earlier: build it again from what it was made of, with the outside statements
+    // as they were at its version.
+    std::unordered_map<int, PDialecticalArgument> Outside;
+    for (const auto& Member : G.Steps)
+      for (const TStepRecipe& R : Member) {
+        const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
+        std::vector<int> Nodes{K.Reason, R.StepWarrantNode};
+        for (int J = 0; J < R.Exceptions; ++J) {
+          Nodes.push_back(K.ExceptionNodes[static_cast<std::size_t>(J)]);
+          Nodes.push_back(R.UndercutterWarrantNodes[static_cast<std::size_t>(J)]);
+        }
+        for (int C : Nodes)
+          if (C >= 0 && !std::binary_search(G.Members.begin(), G.Members.end(), C) &&
+              !Outside.count(C))
+            Outside.emplace(C, TreeAt(C, G.Version));
+      }
+    ExpandCycleGroup(
+        G, [&Outside](int Child) { return Outside.at(Child); }, G.Count);
+    LiveGroups.push_back(Entry.Group);
+    LiveGroupArguments += G.Count;
+    const PDialecticalArgument Root = G.Roots[static_cast<std::size_t>(Entry.Member)];
+    LetGoOfOldGroups();
+    return Root;
+  }
+  return G.Roots[static_cast<std::size_t>(Entry.Member)];
 }
 
 TDialecticalArguments TStageHistory::DialecticalArgumentsAt(int Version, int Count) const {
@@ -489,12 +572,24 @@ TDialecticalArguments TStageHistory::DialecticalArgumentsAt(int Version, int Cou
   return List;
 }
 
-void TStageHistory::BindLists(TArgumentationStage& Stage) {
+void TStageHistory::BindLists(TArgumentationStage& Stage) const {
   std::shared_ptr<const TStageHistory> Self = shared_from_this();
-  Stage.History = shared_from_this();
+  Stage.History = std::const_pointer_cast<TStageHistory>(Self);
   Stage.Version = Head;
   const int Version = Head;
   const int Count = static_cast<int>(NodeList.size());
+  Stage.DialecticalArguments.SetFiller(
+      [Self, Version, Count] { return Self->DialecticalArgumentsAt(Version, Count); });
+  TDialecticalArguments All = Stage.DialecticalArguments;
+  Stage.MaximalDialecticalArguments.SetFiller(
+      [Self, Version, All] { return Self->MaximalAt(Version, All); });
+}
+
+void TStageHistory::ReleaseLists(TArgumentationStage& Stage) const {
+  if (Plain || Stage.History.get() != this) return;
+  const int Version = Stage.Version;
+  std::shared_ptr<const TStageHistory> Self = shared_from_this();
+  const int Count = Stage.Statements.Count();
   Stage.DialecticalArguments.SetFiller(
       [Self, Version, Count] { return Self->DialecticalArgumentsAt(Version, Count); });
   TDialecticalArguments All = Stage.DialecticalArguments;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <exception>
+
+namespace palaver {
+
+// How much work one stage of an argumentation may cost. A statement on a cycle of connections
+// has a dialectical argument for every set of connections still unused on the way to it, and
+// their number can grow exponentially with a handful of connections; everything else costs one
+// dialectical argument per statement. The limits keep a move within about a second and the
+// program within about a gigabyte on a small machine.
+
+// Distinct dialectical arguments that the statements on cycles of one stage may hold together.
+// One costs about a kilobyte with its steps, so the limit keeps a stage's share of memory near
+// 400 MB.
+inline constexpr std::size_t DialecticalArgumentLimit = 400'000;
+
+// Pairs of dialectical arguments compared to find out which statement's dialectical argument
+// contains which within one group of statements on cycles.
+inline constexpr std::size_t ComparisonLimit = 20'000'000;
+
+// A move whose stage would pass a limit is not made. The stage move leaves the line's objects
+// as they were (statement types, exception lists) and throws this.
+class TEvaluationLimitReached : public std::exception {
+ public:
+  enum class TKind { DialecticalArguments, Comparisons };
+
+  TEvaluationLimitReached(TKind Kind, std::size_t Limit) : Kind(Kind), Limit(Limit) {}
+  const char* what() const noexcept override {
+    return Kind == TKind::DialecticalArguments ? "too many dialectical arguments"
+                                               : "too many comparisons of dialectical arguments";
+  }
+
+  TKind Kind;
+  std::size_t Limit;
+};
+
+}  // namespace palaver
