@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model/ArgumentationStage.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 
@@ -50,6 +51,7 @@ void TDiagramPaintBox::SetSurfaceHeight(int Height) {
 void TDiagramPaintBox::DrawDiagram(const TArgumentationStage& Stage, bool ShowStructureOnly) {
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
+  Layout->Language = State().Language;
   Layout->DrawDiagram(Stage);
   SyncWidgetSize();
   update();
@@ -58,6 +60,7 @@ void TDiagramPaintBox::DrawDiagram(const TArgumentationStage& Stage, bool ShowSt
 void TDiagramPaintBox::DrawStatements(const TArgumentationStage& Stage, bool ShowStructureOnly) {
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
+  Layout->Language = State().Language;
   Layout->DrawStatements(Stage);
   SyncWidgetSize();
   update();

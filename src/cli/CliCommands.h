@@ -12,6 +12,9 @@ namespace palaver {
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitPlatformError = 1;
 inline constexpr int ExitUsageError = 2;
+// A move was past an evaluation limit: the replay stopped before it, the output shows the stage
+// reached, and the message is on standard error.
+inline constexpr int ExitEvaluationLimit = 3;
 
 // Whether the command line asks for a drawing, which needs a QGuiApplication; evaluate and help
 // run without one (and so without any display or platform plugin).

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/ExportGraph.h"
+#include "model/ExpandedSize.h"
 #include "transcript/TranscriptFormat.h"
 
 namespace palaver {
@@ -28,9 +29,15 @@ const T* ElementOf(const TObjectList<T>& List, int Index) {
 // node pushes the pieces for the node's contents and for its closing, last first, so they come
 // off the stack in document order. The stack grows with the width of the tree that is still
 // to be written, never with its depth on the call stack.
+//
+// Budget is the number of nodes still to be written; when it runs out, lists end early and a
+// dialectical argument that must stand somewhere is written as null.
 class TTreeWriter {
  public:
-  explicit TTreeWriter(TJsonWriter& Writer) : W(Writer) {}
+  explicit TTreeWriter(TJsonWriter& Writer, std::uint64_t Budget = TExpandedSizes::Most)
+      : W(Writer), Budget(Budget) {}
+
+  bool Exhausted() const { return Budget == 0; }
 
   void WriteArgument(const TArgument& A) {
     Then({[this, &A] { Argument(A); }});
@@ -60,6 +67,8 @@ class TTreeWriter {
   }
 
   void Argument(const TArgument& A) {
+    if (Budget == 0) return;
+    --Budget;
     W.BeginObject();
     W.Key("conclusion");
     W.String(SentenceOf(A.Conclusion));
@@ -77,7 +86,8 @@ class TTreeWriter {
 
   // A dialectical argument where one is optional (a warrant) is written as null when absent.
   void DialecticalArgument(const TDialecticalArgument* D) {
-    if (D == nullptr) return W.Null();
+    if (D == nullptr || Budget == 0) return W.Null();
+    --Budget;
     W.BeginObject();
     W.Key("conclusion");
     W.String(SentenceOf(D->Conclusion));
@@ -144,6 +154,7 @@ class TTreeWriter {
   }
 
   TJsonWriter& W;
+  std::uint64_t Budget;
   std::vector<TPiece> Pending;
 };
 
@@ -204,9 +215,18 @@ void WriteDialecticalArgument(TJsonWriter& Writer, const TDialecticalArgument& D
 }
 
 std::string EvaluationJson(const TLineOfArgumentation& Line,
-                           const std::vector<std::string>& ForwardLines, TLanguage Language) {
+                           const std::vector<std::string>& ForwardLines, TLanguage Language,
+                           bool ForwardLinesAreRest, std::uint64_t Limit) {
   static const TArgumentationStage EmptyStage;
   const TArgumentationStage& Stage = Line.CurrentStage ? *Line.CurrentStage : EmptyStage;
+
+  // Counted on the shared trees before anything is written.
+  TExpandedSizes Sizes;
+  std::uint64_t Total = 0;
+  for (const PArgument& A : Stage.Arguments)
+    if (A) Total = AddSizes(Total, Sizes.Of(*A));
+  for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
+    if (D) Total = AddSizes(Total, Sizes.Of(*D));
 
   std::string Out;
   TJsonWriter W(Out);
@@ -219,20 +239,30 @@ std::string EvaluationJson(const TLineOfArgumentation& Line,
   WriteStatements(W, Stage.Statements);
   W.Key("connections");
   WriteConnections(W, Stage.ReasonConclusions);
+  TTreeWriter Trees(W, Limit);
   W.Key("arguments");
   W.BeginArray();
   for (const PArgument& A : Stage.Arguments)
-    if (A) WriteArgument(W, *A);
+    if (A && !Trees.Exhausted()) Trees.WriteArgument(*A);
   W.EndArray();
   W.Key("maximal_dialectical_arguments");
   W.BeginArray();
   for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
-    if (D) WriteDialecticalArgument(W, *D);
+    if (D && !Trees.Exhausted()) Trees.WriteDialecticalArgument(*D);
   W.EndArray();
   W.Key("forward_lines");
   WriteLines(W, ForwardLines);
   W.Key("transcript");
-  WriteLines(W, TranscriptFileLines(Line, ForwardLines));
+  WriteLines(W, TranscriptFileLines(Line, ForwardLines, ForwardLinesAreRest));
+  if (Total > Limit) {
+    W.Key("cut");
+    W.BeginObject();
+    W.Key("limit");
+    W.Unsigned(static_cast<unsigned long long>(Limit));
+    W.Key("total");
+    W.Unsigned(static_cast<unsigned long long>(Total));
+    W.EndObject();
+  }
   W.EndObject();
   W.Finish();
   return Out;

@@ -173,6 +173,11 @@ void TJsonWriter::Number(long long Value) {
   Out += std::to_string(Value);
 }
 
+void TJsonWriter::Unsigned(unsigned long long Value) {
+  BeforeValue();
+  Out += std::to_string(Value);
+}
+
 void TJsonWriter::Bool(bool Value) {
   BeforeValue();
   Out += Value ? "true" : "false";

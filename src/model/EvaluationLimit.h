@@ -24,12 +24,19 @@ inline constexpr std::size_t ComparisonLimit = 20'000'000;
 // as they were (statement types, exception lists) and throws this.
 class TEvaluationLimitReached : public std::exception {
  public:
-  enum class TKind { DialecticalArguments, Comparisons };
+  // Memory: the machine ran out of memory on the way (the limits should keep it from that).
+  enum class TKind { DialecticalArguments, Comparisons, Memory };
 
   TEvaluationLimitReached(TKind Kind, std::size_t Limit) : Kind(Kind), Limit(Limit) {}
   const char* what() const noexcept override {
-    return Kind == TKind::DialecticalArguments ? "too many dialectical arguments"
-                                               : "too many comparisons of dialectical arguments";
+    switch (Kind) {
+      case TKind::DialecticalArguments:
+        return "too many dialectical arguments";
+      case TKind::Comparisons:
+        return "too many comparisons of dialectical arguments";
+      default:
+        return "not enough memory";
+    }
   }
 
   TKind Kind;

@@ -75,6 +75,8 @@ class TArgumentationStage {
   // C carries the exception at index 0 of its Exceptions.
   PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const;
   void DoProsConsMove() {}
+  // The straightforward model keeps every list it has worked out.
+  void ReleaseComputedLists() {}
 };
 
 }  // namespace palaver
