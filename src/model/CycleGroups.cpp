@@ -114,7 +114,8 @@ class TGroupContainment {
     const auto It = Memo.find(Key);
     if (It != Memo.end()) return It->second;
     if (Budget == 0)
-      throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::Comparisons, ComparisonLimit);
+      throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::Comparisons,
+                                    EvaluationLimits().Comparisons);
     --Budget;
     const bool Result = Compute();
     Memo[Key] = Result;
@@ -372,7 +373,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       const TFrame Done = Stack.back();
       if (Table.Size() >= Allowance)
         throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::DialecticalArguments,
-                                      DialecticalArgumentLimit);
+                                      EvaluationLimits().DialecticalArguments);
       PDialecticalArgument D = Build(Done.Member, &Sets[Done.Set]);
       const std::uint32_t Position = Index ? Note(*D, Done.Member, &Sets[Done.Set]) : 0;
       Table.Insert(Done.Member, &Sets[Done.Set], {D, Position});
@@ -386,7 +387,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
 
 void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index) const {
   const std::size_t N = G.Members.size();
-  std::size_t Budget = ComparisonLimit;
+  std::size_t Budget = EvaluationLimits().Comparisons;
   TGroupContainment Containment(Index, Budget);
   G.Contains.assign(N * N, 0);
   for (std::size_t A = 0; A < N; ++A) {
@@ -399,7 +400,7 @@ void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index) con
 // The newest version's groups stay; older ones give up their expansions, oldest first, while the
 // expansions alive hold more than twice what one stage may hold.
 void TStageHistory::LetGoOfOldGroups() const {
-  const std::size_t Keep = 2 * DialecticalArgumentLimit;
+  const std::size_t Keep = 2 * EvaluationLimits().DialecticalArguments;
   std::size_t Next = 0;
   std::vector<std::weak_ptr<TCycleGroup>> Still;
   for (; Next < LiveGroups.size(); ++Next) {

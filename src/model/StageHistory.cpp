@@ -361,8 +361,8 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
           NodeList[static_cast<std::size_t>(N)].Statement->StatementType;
     PCycleGroup G = NewCycleGroup(std::move(Members));
     const std::size_t Used = Kept + NewCount;
-    const std::size_t Allowance =
-        Used >= DialecticalArgumentLimit ? 0 : DialecticalArgumentLimit - Used;
+    const std::size_t Limit = EvaluationLimits().DialecticalArguments;
+    const std::size_t Allowance = Used >= Limit ? 0 : Limit - Used;
     {
       TGroupIndex Index;
       ExpandCycleGroup(

@@ -199,7 +199,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void ExpandCycleGroup(TCycleGroup& Group,
                         const std::function<PDialecticalArgument(int)>& ChildTree,
                         std::size_t Allowance, TGroupIndex* Index = nullptr) const;
-  // Which member's dialectical argument contains which; at most ComparisonLimit comparisons.
+  // Which member's dialectical argument contains which; at most the comparison limit.
   void CompareMembers(TCycleGroup& Group, const TGroupIndex& Index) const;
   // Lets go of old versions' expansions while the groups alive hold too many arguments.
   void LetGoOfOldGroups() const;

@@ -29,8 +29,9 @@ std::string MoreNodesText(TLanguage Language, std::uint64_t More) {
   const char Separator = Language == TLanguage::Dutch ? '.' : ',';
   for (int I = static_cast<int>(Digits.size()) - 3; I > 0; I -= 3)
     Digits.insert(static_cast<std::size_t>(I), 1, Separator);
-  if (Language == TLanguage::Dutch) return "\u2026 nog " + Digits + " knopen niet getoond";
-  return "\u2026 " + Digits + " more nodes not shown";
+  if (Language == TLanguage::Dutch)
+    return "\u2026 nog " + Digits + (More == 1 ? " knoop" : " knopen") + " niet getoond";
+  return "\u2026 " + Digits + (More == 1 ? " more node" : " more nodes") + " not shown";
 }
 
 std::string StatementLabel(const TArgumentationStage& Stage, const TStatement& S) {

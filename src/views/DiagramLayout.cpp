@@ -38,8 +38,9 @@ std::string MoreBoxesText(TLanguage Language, std::uint64_t More) {
   const char Separator = Language == TLanguage::Dutch ? '.' : ',';
   for (int I = static_cast<int>(Digits.size()) - 3; I > 0; I -= 3)
     Digits.insert(static_cast<std::size_t>(I), 1, Separator);
-  if (Language == TLanguage::Dutch) return "\u2026 nog " + Digits + " vakken niet getoond";
-  return "\u2026 " + Digits + " more boxes not shown";
+  if (Language == TLanguage::Dutch)
+    return "\u2026 nog " + Digits + (More == 1 ? " vak" : " vakken") + " niet getoond";
+  return "\u2026 " + Digits + (More == 1 ? " more box" : " more boxes") + " not shown";
 }
 
 std::string BoxText(std::string_view Sentence) {
