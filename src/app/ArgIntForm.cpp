@@ -80,7 +80,9 @@ std::string SettingsPath(const std::string& ProgramDir) {
 }  // namespace
 
 TArgIntForm::TArgIntForm(std::string ProgramDir, TArgIntFormServices Services)
-    : ProgramDirectory(std::move(ProgramDir)), SettingsFile(SettingsPath(ProgramDirectory)) {
+    : ProgramDirectory(std::move(ProgramDir)),
+      SettingsFile(SettingsPath(ProgramDirectory)),
+      QtTranslation(Services.QtTranslationsDirectory) {
   if (Services.MessageBoxes != nullptr) Boxes = Services.MessageBoxes;
   if (Services.FileDialogs != nullptr) Dialogs = Services.FileDialogs;
   if (Services.Clock != nullptr) Clock = Services.Clock;

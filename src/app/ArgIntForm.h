@@ -12,6 +12,7 @@
 #include "app/FileDialogs.h"
 #include "app/QtClock.h"
 #include "app/QtMessageBoxes.h"
+#include "app/QtTranslation.h"
 #include "app/SpeedButton.h"
 #include "model/Language.h"
 #include "transcript/HeadlessPlatform.h"
@@ -45,6 +46,8 @@ struct TArgIntFormServices {
   TMessageBoxes* MessageBoxes = nullptr;
   TFileDialogs* FileDialogs = nullptr;
   const TClock* Clock = nullptr;
+  // Where Qt's own translations are looked for; empty takes Qt's translations directory.
+  QString QtTranslationsDirectory = {};
 };
 
 // The main window (ArgIntForm): the button panel on the left, the scroll area with the views,
@@ -292,6 +295,9 @@ class TArgIntForm final : public QMainWindow {
   // Whether the line-of-argumentation view still shows older lines: it is filled only when shown.
   bool TranscriptTextOutdated = false;
 
+  // Qt's own texts follow the program's language; the captions set it, at start-up and at every
+  // switch.
+  TQtTranslation QtTranslation;
   TQtMessageBoxes RealMessageBoxes{this};
   TQtFileDialogs RealFileDialogs{this};
   TQtClock RealClock;

@@ -74,6 +74,7 @@ void TArgIntForm::ApplyCaptions(TLanguage Language) {
       {About1, "&About...", "In&fo..."},
   };
   const bool Dutch = Language == TLanguage::Dutch;
+  QtTranslation.Apply(Language);
   for (const TCaption& Row : MainWindowTable)
     SetCaption(Row.Control, QString::fromUtf8(Dutch ? Row.Dutch : Row.English));
 

@@ -14,6 +14,7 @@ class TMessageBoxes;
 enum class TViewButton { None, LineOfArgumentation, Statements, Arguments };
 
 // One entry of a file dialog's filter list, e.g. {"Lines of argumentation (*.lin)", "*.lin"}.
+// Several patterns are separated by semicolons: "*.btg;*.lin".
 struct TFileFilter {
   std::string Description;
   std::string Pattern;
