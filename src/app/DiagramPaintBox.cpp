@@ -1,10 +1,12 @@
 #include "app/DiagramPaintBox.h"
 
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
-#include "model/ArgumentationStage.h"
+#include "views/QtText.h"
 
 namespace palaver {
 
@@ -47,25 +49,51 @@ void TDiagramPaintBox::SetSurfaceHeight(int Height) {
   SyncWidgetSize();
 }
 
-void TDiagramPaintBox::DrawDiagram(const TArgumentationStage& Stage, bool ShowStructureOnly) {
+void TDiagramPaintBox::DrawDiagram(const PArgumentationStage& Stage, bool ShowStructureOnly) {
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
-  Layout->DrawDiagram(Stage);
+  this->Stage = Stage;
+  Layout->DrawDiagram(*Stage);
   SyncWidgetSize();
   update();
 }
 
-void TDiagramPaintBox::DrawStatements(const TArgumentationStage& Stage, bool ShowStructureOnly) {
+void TDiagramPaintBox::DrawStatements(const PArgumentationStage& Stage, bool ShowStructureOnly) {
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
-  Layout->DrawStatements(Stage);
+  this->Stage = Stage;
+  Layout->DrawStatements(*Stage);
   SyncWidgetSize();
   update();
 }
 
 void TDiagramPaintBox::ClearPicture() {
   Layout->Picture.ClearPrimitives();
+  Stage.reset();
   update();
+}
+
+bool TDiagramPaintBox::event(QEvent* Event) {
+  if (Event->type() != QEvent::ToolTip) return QWidget::event(Event);
+  const auto* Help = static_cast<QHelpEvent*>(Event);
+  const TDiagramBox* Box = nullptr;
+  if (Stage && BoxToolTip && (!PaintsPicture || PaintsPicture()))
+    Box = Layout->Picture.BoxAt(Help->pos().x(), Help->pos().y());
+  const std::string Text = Box != nullptr ? BoxToolTip(*Box) : std::string();
+  if (Text.empty()) {
+    QToolTip::hideText();
+    Event->ignore();
+    return true;
+  }
+  // Rich text, so that a long line wraps; the tip goes when the pointer leaves the box.
+  QString Html = QStringLiteral("<qt>");
+  const QStringList Lines = ToQString(Text).split(QLatin1Char('\n'));
+  for (qsizetype I = 0; I < Lines.size(); ++I)
+    Html += (I > 0 ? QStringLiteral("<br>") : QString()) + Lines[I].toHtmlEscaped();
+  Html += QStringLiteral("</qt>");
+  const TDiagramRect& B = Box->Bounds;
+  QToolTip::showText(Help->globalPos(), Html, this, QRect(B.Left, B.Top, B.Width(), B.Height()));
+  return true;
 }
 
 void TDiagramPaintBox::paintEvent(QPaintEvent* Event) {

@@ -90,6 +90,7 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   // text put into the view and replayed, and the result marked as changed.
   void ReplayIntoNewLine(std::vector<std::string> Lines);
   void EnableBackWhenMoves();
+  void RevealMove(const TMoveFocus& Focus);
   void SetTitleFromFileName();
   void WriteTranscriptFile(const std::string& Path);
 
