@@ -85,12 +85,24 @@ bool TDiagramPaintBox::event(QEvent* Event) {
     Event->ignore();
     return true;
   }
-  // Rich text, so that a long line wraps; the tip goes when the pointer leaves the box.
-  QString Html = QStringLiteral("<qt>");
+  // Rich text, so that a long line wraps, and at a width that reads well rather than in the
+  // narrow column a tooltip wraps to by itself. The tip goes when the pointer leaves the box.
   const QStringList Lines = ToQString(Text).split(QLatin1Char('\n'));
-  for (qsizetype I = 0; I < Lines.size(); ++I)
-    Html += (I > 0 ? QStringLiteral("<br>") : QString()) + Lines[I].toHtmlEscaped();
-  Html += QStringLiteral("</qt>");
+  const QFontMetrics Metrics(QToolTip::font());
+  const int WrapWidth = Metrics.averageCharWidth() * 64;
+  QString Body;
+  bool Long = false;
+  for (qsizetype I = 0; I < Lines.size(); ++I) {
+    Body += (I > 0 ? QStringLiteral("<br>") : QString()) + Lines[I].toHtmlEscaped();
+    Long = Long || Metrics.horizontalAdvance(Lines[I]) > WrapWidth;
+  }
+  const QString Html =
+      Long ? QStringLiteral(
+                 "<qt><table width=\"%1\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>%2"
+                 "</td></tr></table></qt>")
+                 .arg(WrapWidth)
+                 .arg(Body)
+           : QStringLiteral("<qt>%1</qt>").arg(Body);
   const TDiagramRect& B = Box->Bounds;
   QToolTip::showText(Help->globalPos(), Html, this, QRect(B.Left, B.Top, B.Width(), B.Height()));
   return true;
