@@ -28,6 +28,7 @@ void TMainWindowCore::ReplayIntoNewLine(std::vector<std::string> Lines) {
   Platform.SetTranscriptViewLines(std::move(Lines));
   InterpretTranscript();
   State().LineOfArgumentation->Changed = true;
+  Platform.RecoveryDue();
 }
 
 void TMainWindowCore::EnableBackWhenMoves() {
@@ -49,6 +50,7 @@ bool TMainWindowCore::StatementMove(const PStatement& S) {
   RefreshCurrentView();
   EnableBackWhenMoves();
   if (Made) RevealMove({S->Sentence, {}, {}});
+  Platform.RecoveryDue();
   return Made;
 }
 
@@ -59,6 +61,7 @@ void TMainWindowCore::ReasonConclusionMove(const PReasonConclusion& C) {
   RefreshCurrentView();
   if (State().LineOfArgumentation->ArgumentationMoves.Count() > Moves)
     RevealMove({C->Reason->Sentence, C->Conclusion->Sentence, {}});
+  Platform.RecoveryDue();
 }
 
 void TMainWindowCore::ExceptionMove(const PReasonConclusion& C) {
@@ -68,6 +71,7 @@ void TMainWindowCore::ExceptionMove(const PReasonConclusion& C) {
   RefreshCurrentView();
   if (State().LineOfArgumentation->ArgumentationMoves.Count() > Moves && !C->Exceptions.Empty())
     RevealMove({C->Exceptions[0]->Sentence, C->Conclusion->Sentence, C->Reason->Sentence});
+  Platform.RecoveryDue();
 }
 
 // --- Views ---------------------------------------------------------------------------------
