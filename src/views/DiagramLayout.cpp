@@ -113,7 +113,9 @@ void TDiagramLayout::DrawStatements(const TStatements& Statements) {
   int Row = 0;
   for (const PStatement& S : Statements) {
     if (Full()) break;
-    if (S) DrawStatementBox(*S, Row, 0, 0, TBoxColourMode::ByStatus);
+    if (!S) continue;
+    DrawStatementBox(*S, Row, 0, 0, TBoxColourMode::ByStatus);
+    Picture.Boxes.push_back({LastBoxBounds, S.get(), nullptr});
   }
   FinishCount(Row);
 }
@@ -133,6 +135,7 @@ void TDiagramLayout::DrawDialecticalArgument(const TDialecticalArgument& D, int&
   if (D.Status == TJustificationStatus::Justified) Mode = TBoxColourMode::AsJustified;
   if (D.Status == TJustificationStatus::Unjustified) Mode = TBoxColourMode::AsUnjustified;
   DrawStatementBox(*D.Conclusion, Row, K, N, Mode);
+  Picture.Boxes.push_back({LastBoxBounds, D.Conclusion.get(), &D});
   const int ConclusionBottom = Pitch * (Row - 1) + 24;
 
   for (int I = 0; I < N; ++I) {
@@ -237,6 +240,7 @@ void TDiagramLayout::DrawStatementBox(const TStatement& S, int& Row, int Indent,
   const int Right = Left + BoxWidth;
   const int Bottom = D * (Row + R - 1) + 24;
   Picture.Add(MakeBoxPrimitive({Left, Top, Right, Bottom}, Pen));
+  LastBoxBounds = {Left, Top, Right, Bottom};
   Picture.Height = std::max(Picture.Height, Bottom + 2);
 
   // The text block is centred vertically in the box with a line pitch of th + 3.
