@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -32,13 +33,22 @@ std::string ErrorLines(const std::string& Text) {
   return Lines + '\n';
 }
 
-int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err) {
+int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err, bool LeaveLineToExit) {
   if (Command.Kind == TCliCommandKind::Help) {
     Out << HelpText(Command.HelpTopic) << std::flush;
     return ExitSuccess;
   }
   try {
-    TCliSession Session(Command.Language);
+    // The session ends with the command, unless the process is about to end anyway.
+    auto Owned = std::make_unique<TCliSession>(Command.Language);
+    struct TEnd {
+      std::unique_ptr<TCliSession>& Owned;
+      bool Leave;
+      ~TEnd() {
+        if (Leave) static_cast<void>(Owned.release());
+      }
+    } End{Owned, LeaveLineToExit};
+    TCliSession& Session = *Owned;
     // A replay that stops at a move past a limit is told on standard error; the output is
     // still made, of the stage reached.
     int Status = ExitSuccess;
@@ -72,9 +82,9 @@ int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err) {
       }
       Out << Text << std::flush;
     } else {
-      Out << EvaluationJson(Line, State().ForwardLines, State().Language,
-                            State().ForwardLinesAreRest)
-          << std::flush;
+      WriteEvaluationJson(Out, Line, State().ForwardLines, State().Language,
+                          State().ForwardLinesAreRest);
+      Out << std::flush;
     }
     if (!Out) {
       Err << "Unable to write to standard output\n";
@@ -95,13 +105,14 @@ bool NeedsGuiApplication(const std::vector<std::string>& Arguments) {
   return Command != nullptr && Command->Kind == TCliCommandKind::Render;
 }
 
-int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err) {
+int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err,
+                  bool LeaveLineToExit) {
   const auto Parsed = ParseCommandLine(Arguments);
   if (const auto* Error = std::get_if<TUsageError>(&Parsed)) {
     Err << "palaver-cli: " << Error->Message << '\n' << UsageText(Error->Command) << std::flush;
     return ExitUsageError;
   }
-  return Run(std::get<TCliCommand>(Parsed), Out, Err);
+  return Run(std::get<TCliCommand>(Parsed), Out, Err, LeaveLineToExit);
 }
 
 }  // namespace palaver

@@ -24,6 +24,11 @@ bool NeedsGuiApplication(const std::vector<std::string>& Arguments);
 // to Out and Err, and the result is the exit status (ExitSuccess, ExitPlatformError with the
 // platform's message on Err, or ExitUsageError with a usage reminder on Err). Uses and finally
 // resets the program-wide state. render needs a QGuiApplication to exist.
-int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err);
+//
+// With LeaveLineToExit the line of argumentation is not taken apart at the end (which for a
+// large line takes longer than building it): the caller ends the process at once afterwards and
+// leaves the memory to the system.
+int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err,
+                  bool LeaveLineToExit = false);
 
 }  // namespace palaver

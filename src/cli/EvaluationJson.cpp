@@ -1,6 +1,7 @@
 #include "cli/EvaluationJson.h"
 
 #include <functional>
+#include <ostream>
 #include <utility>
 
 #include "cli/ExportGraph.h"
@@ -34,8 +35,9 @@ const T* ElementOf(const TObjectList<T>& List, int Index) {
 // dialectical argument that must stand somewhere is written as null.
 class TTreeWriter {
  public:
-  explicit TTreeWriter(TJsonWriter& Writer, std::uint64_t Budget = TExpandedSizes::Most)
-      : W(Writer), Budget(Budget) {}
+  explicit TTreeWriter(TJsonWriter& Writer, std::uint64_t Budget = TExpandedSizes::Most,
+                       std::function<void()> Drain = nullptr)
+      : W(Writer), Budget(Budget), Drain(std::move(Drain)) {}
 
   bool Exhausted() const { return Budget == 0; }
 
@@ -63,6 +65,7 @@ class TTreeWriter {
       TPiece Piece = std::move(Pending.back());
       Pending.pop_back();
       Piece();
+      if (Drain) Drain();
     }
   }
 
@@ -155,12 +158,15 @@ class TTreeWriter {
 
   TJsonWriter& W;
   std::uint64_t Budget;
+  std::function<void()> Drain;
   std::vector<TPiece> Pending;
 };
 
-void WriteStatements(TJsonWriter& W, const TStatements& Statements) {
+void WriteStatements(TJsonWriter& W, const TStatements& Statements,
+                     const std::function<void()>& Drain) {
   W.BeginArray();
   for (const PStatement& S : Statements) {
+    Drain();
     if (!S) continue;
     W.BeginObject();
     W.Key("id");
@@ -176,9 +182,11 @@ void WriteStatements(TJsonWriter& W, const TStatements& Statements) {
   W.EndArray();
 }
 
-void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections) {
+void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections,
+                      const std::function<void()>& Drain) {
   W.BeginArray();
   for (const PReasonConclusion& C : Connections) {
+    Drain();
     if (!C) continue;
     W.BeginObject();
     W.Key("reason");
@@ -197,12 +205,20 @@ void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections) {
   W.EndArray();
 }
 
-void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines) {
+void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines,
+                const std::function<void()>& Drain) {
   W.BeginArray();
-  for (const std::string& Line : Lines)
+  for (const std::string& Line : Lines) {
+    Drain();
     W.String(Line);
+  }
   W.EndArray();
 }
+
+void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
+                     const TLineOfArgumentation& Line,
+                     const std::vector<std::string>& ForwardLines, TLanguage Language,
+                     bool ForwardLinesAreRest, std::uint64_t Limit);
 
 }  // namespace
 
@@ -217,6 +233,31 @@ void WriteDialecticalArgument(TJsonWriter& Writer, const TDialecticalArgument& D
 std::string EvaluationJson(const TLineOfArgumentation& Line,
                            const std::vector<std::string>& ForwardLines, TLanguage Language,
                            bool ForwardLinesAreRest, std::uint64_t Limit) {
+  std::string Out;
+  WriteEvaluation(
+      Out, [] {}, Line, ForwardLines, Language, ForwardLinesAreRest, Limit);
+  return Out;
+}
+
+void WriteEvaluationJson(std::ostream& Stream, const TLineOfArgumentation& Line,
+                         const std::vector<std::string>& ForwardLines, TLanguage Language,
+                         bool ForwardLinesAreRest, std::uint64_t Limit) {
+  std::string Out;
+  const auto Drain = [&Out, &Stream] {
+    if (Out.size() < (1U << 20)) return;
+    Stream.write(Out.data(), static_cast<std::streamsize>(Out.size()));
+    Out.clear();
+  };
+  WriteEvaluation(Out, Drain, Line, ForwardLines, Language, ForwardLinesAreRest, Limit);
+  Stream.write(Out.data(), static_cast<std::streamsize>(Out.size()));
+}
+
+namespace {
+
+void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
+                     const TLineOfArgumentation& Line,
+                     const std::vector<std::string>& ForwardLines, TLanguage Language,
+                     bool ForwardLinesAreRest, std::uint64_t Limit) {
   static const TArgumentationStage EmptyStage;
   const TArgumentationStage& Stage = Line.CurrentStage ? *Line.CurrentStage : EmptyStage;
 
@@ -228,7 +269,6 @@ std::string EvaluationJson(const TLineOfArgumentation& Line,
   for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
     if (D) Total = AddSizes(Total, Sizes.Of(*D));
 
-  std::string Out;
   TJsonWriter W(Out);
   W.BeginObject();
   W.Key("language");
@@ -236,10 +276,10 @@ std::string EvaluationJson(const TLineOfArgumentation& Line,
   W.Key("moves");
   W.Number(Line.ArgumentationMoves.Count());
   W.Key("statements");
-  WriteStatements(W, Stage.Statements);
+  WriteStatements(W, Stage.Statements, Drain);
   W.Key("connections");
-  WriteConnections(W, Stage.ReasonConclusions);
-  TTreeWriter Trees(W, Limit);
+  WriteConnections(W, Stage.ReasonConclusions, Drain);
+  TTreeWriter Trees(W, Limit, Drain);
   W.Key("arguments");
   W.BeginArray();
   for (const PArgument& A : Stage.Arguments)
@@ -251,9 +291,9 @@ std::string EvaluationJson(const TLineOfArgumentation& Line,
     if (D && !Trees.Exhausted()) Trees.WriteDialecticalArgument(*D);
   W.EndArray();
   W.Key("forward_lines");
-  WriteLines(W, ForwardLines);
+  WriteLines(W, ForwardLines, Drain);
   W.Key("transcript");
-  WriteLines(W, TranscriptFileLines(Line, ForwardLines, ForwardLinesAreRest));
+  WriteLines(W, TranscriptFileLines(Line, ForwardLines, ForwardLinesAreRest), Drain);
   if (Total > Limit) {
     W.Key("cut");
     W.BeginObject();
@@ -265,7 +305,8 @@ std::string EvaluationJson(const TLineOfArgumentation& Line,
   }
   W.EndObject();
   W.Finish();
-  return Out;
 }
+
+}  // namespace
 
 }  // namespace palaver

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ std::string EvaluationJson(const TLineOfArgumentation& Line,
                            const std::vector<std::string>& ForwardLines, TLanguage Language,
                            bool ForwardLinesAreRest = false,
                            std::uint64_t Limit = JsonNodeLimit);
+// The same text, written to Stream as it is made, a megabyte at a time: the text of a large
+// line is never held whole.
+void WriteEvaluationJson(std::ostream& Stream, const TLineOfArgumentation& Line,
+                         const std::vector<std::string>& ForwardLines, TLanguage Language,
+                         bool ForwardLinesAreRest = false, std::uint64_t Limit = JsonNodeLimit);
 
 // One argument as {"conclusion", "subarguments"} and one dialectical argument as
 // {"conclusion", "status", "steps"}, with everything nested in them. Both walk the tree with a

@@ -187,6 +187,7 @@ void TStageHistory::AddConnection(const PReasonConclusion& C) {
     return;
   }
   if (Plain) return;
+  K.Version = Head + 1;
   ByEnds.emplace(EndsKey(K.Reason, K.Conclusion), Index);
   NodeList[K.Conclusion].Concluding.push_back(Index);
   AddEdge(K.Conclusion, K.Reason);
@@ -219,6 +220,8 @@ void TStageHistory::AddException(int Connection, const PStatement& X) {
   TConnection& K = ConnectionList[Connection];
   const int Slot = static_cast<int>(K.ExceptionNodes.size());
   K.ExceptionNodes.push_back(Node);
+  K.ExceptionSince.push_back(Head + 1);
+  K.UndercutterWarrantSince.push_back(Never);
   K.UndercutterWarrants.push_back(
       UndercutterWarrantSentence(X->Sentence, K.Connection->Reason->Sentence,
                                  NodeList[K.Conclusion].Statement->Sentence, Language));
@@ -236,10 +239,13 @@ void TStageHistory::LinkWarrant(const std::string& Sentence, int Connection, int
 
 void TStageHistory::SetWarrant(int Connection, int Slot, int Node) {
   TConnection& K = ConnectionList[Connection];
-  if (Slot < 0)
+  if (Slot < 0) {
     K.StepWarrantNode = Node;
-  else
+    K.StepWarrantSince = Head + 1;
+  } else {
     K.UndercutterWarrantNodes[static_cast<std::size_t>(Slot)] = Node;
+    K.UndercutterWarrantSince[static_cast<std::size_t>(Slot)] = Head + 1;
+  }
   AddEdge(K.Conclusion, Node);
   Pending.push_back(K.Conclusion);
 }
@@ -334,12 +340,13 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
   std::vector<int> Built;
   Built.reserve(Affected.size());
 
-  auto StoreTree = [&](int N, TTree Entry) {
-    std::vector<TTree>& Trees = NodeList[static_cast<std::size_t>(N)].Trees;
-    if (!Trees.empty() && Trees.back().Version == Version)
-      Trees.back() = std::move(Entry);
+  auto StoreTree = [&](int N, TTree Entry, PDialecticalArgument Tree) {
+    TNode& Node = NodeList[static_cast<std::size_t>(N)];
+    if (!Node.Trees.empty() && Node.Trees.back().Version == Version)
+      Node.Trees.back() = std::move(Entry);
     else
-      Trees.push_back(std::move(Entry));
+      Node.Trees.push_back(std::move(Entry));
+    Node.Latest = std::move(Tree);
     Built.push_back(N);
   };
   auto BuildGroup = [&](std::vector<int> Members) {
@@ -350,9 +357,9 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
       for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
         OnItself = OnItself || E.Node == N;
       if (!OnItself) {
-        NodeList[static_cast<std::size_t>(N)].Type =
-            NodeList[static_cast<std::size_t>(N)].Statement->StatementType;
-        StoreTree(N, {Version, BuildTree(N), nullptr, -1});
+        TNode& Node = NodeList[static_cast<std::size_t>(N)];
+        Node.Type = Node.Statement->StatementType;
+        StoreTree(N, {Version, Node.Type, nullptr, -1}, BuildTree(N));
         return;
       }
     }
@@ -372,14 +379,14 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
     }
     NewCount += G->Count;
     for (std::size_t M = 0; M < G->Members.size(); ++M)
-      StoreTree(G->Members[M], {Version, nullptr, G, static_cast<int>(M)});
+      StoreTree(G->Members[M], {Version, G->Types[M], G, static_cast<int>(M)}, nullptr);
     NewGroups.push_back(std::move(G));
   };
 
   // Tarjan's walk over the statements to rebuild, with explicit stacks: chains of statements
-  // can be long. Index and Low are kept in Order, by position in Affected.
-  std::unordered_map<int, std::pair<int, int>> Order;  // node -> (index, low)
-  Order.reserve(Affected.size() * 2);
+  // can be long. Index and Low are kept per node in Order, which only the walk's nodes use.
+  if (OrderScratch.size() < NodeList.size()) OrderScratch.resize(NodeList.size());
+  std::vector<std::pair<int, int>>& Order = OrderScratch;  // node -> (index, low)
   std::vector<int> Path;
   std::vector<std::pair<int, std::size_t>> Walk;
   int Counter = 0;
@@ -452,8 +459,9 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
 }
 
 const PDialecticalArgument& TStageHistory::Current(int Node) const {
-  const TTree& Entry = NodeList[static_cast<std::size_t>(Node)].Trees.back();
-  return Entry.Group ? Entry.Group->Roots[static_cast<std::size_t>(Entry.Member)] : Entry.Tree;
+  const TNode& N = NodeList[static_cast<std::size_t>(Node)];
+  const TTree& Entry = N.Trees.back();
+  return Entry.Group ? Entry.Group->Roots[static_cast<std::size_t>(Entry.Member)] : N.Latest;
 }
 
 // A statement on no cycle: its steps from its connections, each child's newest dialectical
@@ -462,7 +470,7 @@ const PDialecticalArgument& TStageHistory::Current(int Node) const {
 PDialecticalArgument TStageHistory::BuildTree(int Node) const {
   const TNode& N = NodeList[static_cast<std::size_t>(Node)];
   const TDialecticalArgument* Previous =
-      !N.Trees.empty() && !N.Trees.back().Group ? N.Trees.back().Tree.get() : nullptr;
+      !N.Trees.empty() && !N.Trees.back().Group ? N.Latest.get() : nullptr;
   const auto Child = [this](int C) -> const PDialecticalArgument& { return Current(C); };
 
   auto D = std::make_shared<TDialecticalArgument>();
@@ -528,47 +536,144 @@ PDialecticalArgument TStageHistory::BuildTree(int Node) const {
   return D;
 }
 
-PDialecticalArgument TStageHistory::TreeAt(int Node, int Version) const {
+const TStageHistory::TTree& TStageHistory::EntryAt(int Node, int Version) const {
   const auto& Trees = NodeList[static_cast<std::size_t>(Node)].Trees;
   auto It = std::upper_bound(Trees.begin(), Trees.end(), Version,
                              [](int V, const TTree& Entry) { return V < Entry.Version; });
   assert(It != Trees.begin());
-  const TTree& Entry = *std::prev(It);
-  if (!Entry.Group) return Entry.Tree;
-  TCycleGroup& G = *Entry.Group;
-  if (G.Roots.empty()) {
-    // Let go of earlier: build it again from what it was made of, with the outside statements
-    // as they were at its version.
-    std::unordered_map<int, PDialecticalArgument> Outside;
-    for (const auto& Member : G.Steps)
-      for (const TStepRecipe& R : Member) {
-        const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
-        std::vector<int> Nodes{K.Reason, R.StepWarrantNode};
-        for (int J = 0; J < R.Exceptions; ++J) {
-          Nodes.push_back(K.ExceptionNodes[static_cast<std::size_t>(J)]);
-          Nodes.push_back(R.UndercutterWarrantNodes[static_cast<std::size_t>(J)]);
-        }
-        for (int C : Nodes)
-          if (C >= 0 && !std::binary_search(G.Members.begin(), G.Members.end(), C) &&
-              !Outside.count(C))
-            Outside.emplace(C, TreeAt(C, G.Version));
-      }
-    ExpandCycleGroup(
-        G, [&Outside](int Child) { return Outside.at(Child); }, G.Count);
-    LiveGroups.push_back(Entry.Group);
-    LiveGroupArguments += G.Count;
-    const PDialecticalArgument Root = G.Roots[static_cast<std::size_t>(Entry.Member)];
-    LetGoOfOldGroups();
-    return Root;
+  return *std::prev(It);
+}
+
+PDialecticalArgument TStageHistory::TreeAt(int Node, int Version) const {
+  std::unordered_map<int, PDialecticalArgument> Known;
+  return OldTree(Node, Version, Known);
+}
+
+namespace {
+
+// Calls Visit(slot, node) for the children a connection's step had at Version: 0 the reason,
+// 1 the step warrant, then per exception 2 + 2j the exception and 3 + 2j its undercutter warrant.
+template <class TVisit>
+void ForEachChildAt(const TStageHistory::TConnection& K, int Version, const TVisit& Visit) {
+  Visit(0, K.Reason);
+  if (K.StepWarrantSince <= Version) Visit(1, K.StepWarrantNode);
+  for (std::size_t J = 0; J < K.ExceptionNodes.size() && K.ExceptionSince[J] <= Version; ++J) {
+    Visit(static_cast<int>(2 + 2 * J), K.ExceptionNodes[J]);
+    if (K.UndercutterWarrantSince[J] <= Version)
+      Visit(static_cast<int>(3 + 2 * J), K.UndercutterWarrantNodes[J]);
   }
-  return G.Roots[static_cast<std::size_t>(Entry.Member)];
+}
+
+}  // namespace
+
+PDialecticalArgument TStageHistory::OldTree(
+    int Node, int Version, std::unordered_map<int, PDialecticalArgument>& Known) const {
+  // What needs no building: the newest dialectical argument, or a cycle group's.
+  const auto Direct = [&](int N) -> PDialecticalArgument {
+    const TNode& Of = NodeList[static_cast<std::size_t>(N)];
+    const TTree& Entry = EntryAt(N, Version);
+    if (Entry.Group) {
+      TCycleGroup& G = *Entry.Group;
+      if (G.Roots.empty()) {
+        // Let go of earlier: built again from what it was made of, with the outside statements
+        // as they were at its version.
+        std::unordered_map<int, PDialecticalArgument> Outside;
+        for (const auto& Member : G.Steps)
+          for (const TStepRecipe& R : Member) {
+            const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
+            std::vector<int> Nodes{K.Reason, R.StepWarrantNode};
+            for (int J = 0; J < R.Exceptions; ++J) {
+              Nodes.push_back(K.ExceptionNodes[static_cast<std::size_t>(J)]);
+              Nodes.push_back(R.UndercutterWarrantNodes[static_cast<std::size_t>(J)]);
+            }
+            for (int C : Nodes)
+              if (C >= 0 && !std::binary_search(G.Members.begin(), G.Members.end(), C) &&
+                  !Outside.count(C))
+                Outside.emplace(C, TreeAt(C, G.Version));
+          }
+        ExpandCycleGroup(
+            G, [&Outside](int Child) { return Outside.at(Child); }, G.Count);
+        LiveGroups.push_back(Entry.Group);
+        LiveGroupArguments += G.Count;
+        const PDialecticalArgument Root = G.Roots[static_cast<std::size_t>(Entry.Member)];
+        LetGoOfOldGroups();
+        return Root;
+      }
+      return G.Roots[static_cast<std::size_t>(Entry.Member)];
+    }
+    if (&Entry == &Of.Trees.back()) return Of.Latest;
+    const auto It = Known.find(N);
+    return It == Known.end() ? nullptr : It->second;
+  };
+
+  if (PDialecticalArgument D = Direct(Node)) return D;
+  // Children first, with a stack of its own: chains of statements can be long. Nothing here is
+  // on a cycle at this version, so nothing waits for itself.
+  std::vector<std::pair<int, bool>> Stack{{Node, false}};
+  while (!Stack.empty()) {
+    const auto [N, Expanded] = Stack.back();
+    if (Known.count(N)) {
+      Stack.pop_back();
+      continue;
+    }
+    const TNode& Of = NodeList[static_cast<std::size_t>(N)];
+    if (!Expanded) {
+      Stack.back().second = true;
+      for (int C : Of.Concluding) {
+        const TConnection& K = ConnectionList[static_cast<std::size_t>(C)];
+        if (K.Version > Version) break;
+        ForEachChildAt(K, Version, [&](int, int Child) {
+          if (!Direct(Child)) Stack.emplace_back(Child, false);
+        });
+      }
+      continue;
+    }
+    Stack.pop_back();
+    auto D = std::make_shared<TDialecticalArgument>();
+    D->Conclusion = Of.Statement;
+    for (int C : Of.Concluding) {
+      const TConnection& K = ConnectionList[static_cast<std::size_t>(C)];
+      if (K.Version > Version) break;
+      const TReasonConclusion& Connection = *K.Connection;
+      auto T = std::make_shared<TStep>();
+      T->Conclusion = Of.Statement;
+      T->Reason = Connection.Reason;
+      T->ConnectionKind = Connection.ConnectionKind;
+      PUndercutter U;
+      ForEachChildAt(K, Version, [&](int Slot, int Child) {
+        PDialecticalArgument Tree = Direct(Child);
+        if (Slot == 0) {
+          D->InitialDialecticalArguments.Add(std::move(Tree));
+        } else if (Slot == 1) {
+          T->WarrantUnjustified = Tree->Status != TJustificationStatus::Justified;
+          T->WarrantingDialecticalArgument = std::move(Tree);
+        } else if (Slot % 2 == 0) {
+          U = std::make_shared<TUndercutter>();
+          U->Exception = Connection.Exceptions[(Slot - 2) / 2];
+          U->Conclusion = T->Conclusion;
+          U->Reason = T->Reason;
+          T->Undercutters.Add(U);
+          T->UndercuttingDialecticalArguments.Add(std::move(Tree));
+        } else {
+          U->WarrantUnjustified = Tree->Status != TJustificationStatus::Justified;
+          U->WarrantingDialecticalArgument = std::move(Tree);
+        }
+      });
+      D->Steps.Add(std::move(T));
+    }
+    D->Status = EvaluateDialecticalArgument(*D, EntryAt(N, Version).Type);
+    Known.emplace(N, std::move(D));
+  }
+  return Known.at(Node);
 }
 
 TDialecticalArguments TStageHistory::DialecticalArgumentsAt(int Version, int Count) const {
   TDialecticalArguments List;
   List.Reserve(Count);
+  // One old version's dialectical arguments share what they have in common, as they did.
+  std::unordered_map<int, PDialecticalArgument> Known;
   for (int I = 0; I < Count; ++I)
-    List.Add(TreeAt(I, Version));
+    List.Add(OldTree(I, Version, Known));
   return List;
 }
 

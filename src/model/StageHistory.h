@@ -81,10 +81,11 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   using PCycleGroup = std::shared_ptr<TCycleGroup>;
   struct TGroupIndex;
 
+  // One version in which a statement's dialectical argument changed: the type it was built
+  // with, and for a statement of a cycle group the group and the statement's place in it.
   struct TTree {
     int Version;
-    PDialecticalArgument Tree;
-    // For a statement of a cycle group: the group and the statement's place in it.
+    TStatementType Type;
     PCycleGroup Group;
     int Member = -1;
   };
@@ -101,18 +102,26 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     int CyclicSince = Never;
     // Oldest first.
     std::vector<TTree> Trees;
+    // The dialectical argument of the newest of them, for a statement on no cycle. Older
+    // versions' are built again from the graph when somebody reads them.
+    PDialecticalArgument Latest;
   };
 
+  // A connection, with the versions at which it and its parts entered the graph.
   struct TConnection {
     PReasonConclusion Connection;
+    int Version = 0;
     int Reason = -1;
     int Conclusion = -1;
     std::string StepWarrant;
     int StepWarrantNode = -1;
+    int StepWarrantSince = Never;
     // One per exception taken into account, in the connection's order.
     std::vector<int> ExceptionNodes;
+    std::vector<int> ExceptionSince;
     std::vector<std::string> UndercutterWarrants;
     std::vector<int> UndercutterWarrantNodes;
+    std::vector<int> UndercutterWarrantSince;
   };
 
   // A history whose version 0 is Base as the shared objects are now. Throws
@@ -192,6 +201,11 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void Rebuild(std::vector<int> Changed);
   const PDialecticalArgument& Current(int Node) const;
   PDialecticalArgument BuildTree(int Node) const;
+  const TTree& EntryAt(int Node, int Version) const;
+  // The dialectical argument of a statement on no cycle as it was at an older version, with
+  // those of its children that have to be built again; Known holds them for the version.
+  PDialecticalArgument OldTree(int Node, int Version,
+                               std::unordered_map<int, PDialecticalArgument>& Known) const;
   PCycleGroup NewCycleGroup(std::vector<int> Members) const;
   // Builds the group's expansion; children outside the group come from ChildTree. At most
   // Allowance distinct dialectical arguments, else TEvaluationLimitReached.
@@ -232,6 +246,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<long long> LargeIds;
   int FreeId = 1;
   mutable std::vector<std::uint8_t> Marks;
+  std::vector<std::pair<int, int>> OrderScratch;
   // The groups of the newest version hold this many distinct dialectical arguments.
   std::size_t HeldGroupArguments = 0;
   // Groups whose expansion is alive, oldest first, and how many arguments they hold.
