@@ -88,10 +88,7 @@ class TGroupContainment {
     }
   };
 
-  int PositionOf(const TDialecticalArgument& D) const {
-    const auto It = Index.Position.find(&D);
-    return It == Index.Position.end() ? -1 : static_cast<int>(It->second);
-  }
+  int PositionOf(const TDialecticalArgument& D) const { return Index.PositionOf(&D); }
   // B holds every step connection and every member statement that A holds.
   bool Holds(int PB, int PA) const {
     const std::size_t W = Index.SetWords;
@@ -225,6 +222,43 @@ TStageHistory::PCycleGroup TStageHistory::NewCycleGroup(std::vector<int> Members
 // member meets gets one dialectical argument, built once, after the ones it takes in (with an
 // explicit stack: the branches of a large group are long). The sets only grow along a branch, so
 // no set can wait for itself.
+std::size_t TStageHistory::TGroupIndex::Slot(const TDialecticalArgument* D) const {
+  const auto Key = reinterpret_cast<std::uintptr_t>(D) >> 4;
+  return static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ULL) >> 20) & (Slots.size() - 1);
+}
+
+int TStageHistory::TGroupIndex::PositionOf(const TDialecticalArgument* D) const {
+  if (Slots.empty()) return -1;
+  for (std::size_t I = Slot(D);; I = (I + 1) & (Slots.size() - 1)) {
+    if (Slots[I].first == D) return static_cast<int>(Slots[I].second);
+    if (Slots[I].first == nullptr) return -1;
+  }
+}
+
+void TStageHistory::TGroupIndex::Insert(const TDialecticalArgument* D, std::uint32_t Position) {
+  if ((Filled + 1) * 2 > Slots.size()) {
+    std::vector<std::pair<const TDialecticalArgument*, std::uint32_t>> Old(
+        Slots.empty() ? 64 : Slots.size() * 2, {nullptr, 0});
+    Old.swap(Slots);
+    for (const auto& Entry : Old) {
+      if (Entry.first == nullptr) continue;
+      std::size_t I = Slot(Entry.first);
+      while (Slots[I].first != nullptr)
+        I = (I + 1) & (Slots.size() - 1);
+      Slots[I] = Entry;
+    }
+  }
+  std::size_t I = Slot(D);
+  while (Slots[I].first != nullptr)
+    I = (I + 1) & (Slots.size() - 1);
+  Slots[I] = {D, Position};
+  ++Filled;
+}
+
+// Every (member, set of the group's connections used on the way to it) that a branch from a
+// member meets gets one dialectical argument, built once, after the ones it takes in (with an
+// explicit stack: the branches of a large group are long). The sets only grow along a branch, so
+// no set can wait for itself.
 void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
                                      const std::function<PDialecticalArgument(int)>& ChildTree,
                                      std::size_t Allowance, TGroupIndex* Index) const {
@@ -243,55 +277,46 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
     const auto It = std::lower_bound(G.Members.begin(), G.Members.end(), Node);
     return It != G.Members.end() && *It == Node ? static_cast<int>(It - G.Members.begin()) : -1;
   };
-  // A child outside the group, looked up once per node of the expansion and step.
   std::vector<std::uint64_t> Scratch(Words);
+  std::uint32_t Positions = 0;
 
-  // Notes what the comparisons need of a new dialectical argument: its own, and what its
-  // children in the group hold.
-  const auto Note = [&](const TDialecticalArgument& D, int M, const std::uint64_t* Set) {
-    const auto P = static_cast<std::uint32_t>(Index->Position.size());
-    Index->Position.emplace(&D, P);
-    Index->Used.insert(Index->Used.end(), Set, Set + Words);
-    Index->Steps.resize(Index->Steps.size() + Words);
-    Index->Members.resize(Index->Members.size() + MemberWords);
-    std::uint64_t* Steps = &Index->Steps[P * Words];
-    std::uint64_t* Members = &Index->Members[P * MemberWords];
-    Members[M / 64] |= std::uint64_t{1} << (M % 64);
-    const auto Take = [&](const PDialecticalArgument& Child) {
-      const auto It = Index->Position.find(Child.get());
-      if (It == Index->Position.end()) return;
-      for (std::size_t I = 0; I < Words; ++I)
-        Steps[I] |= Index->Steps[It->second * Words + I];
-      for (std::size_t I = 0; I < MemberWords; ++I)
-        Members[I] |= Index->Members[It->second * MemberWords + I];
-    };
-    std::size_t I = 0;
-    for (const TStepRecipe& R : G.Steps[static_cast<std::size_t>(M)]) {
-      if (Has(Set, R.Bit)) continue;
-      Steps[R.Bit / 64] |= std::uint64_t{1} << (R.Bit % 64);
-      const TStep& T = *D.Steps[static_cast<int>(I)];
-      Take(D.InitialDialecticalArguments[static_cast<int>(I)]);
-      if (T.WarrantingDialecticalArgument) Take(T.WarrantingDialecticalArgument);
-      for (int J = 0; J < T.Undercutters.Count(); ++J) {
-        if (T.Undercutters[J]->WarrantingDialecticalArgument)
-          Take(T.Undercutters[J]->WarrantingDialecticalArgument);
-        Take(T.UndercuttingDialecticalArguments[J]);
-      }
-      ++I;
-    }
-    return P;
-  };
-
+  // The dialectical argument of member M with Set used, its children all built; with an index,
+  // also what the comparisons need of it: its own, and what its children in the group hold.
   const auto Build = [&](int M, const std::uint64_t* Set) {
+    const std::vector<TStepRecipe>& Recipes = G.Steps[static_cast<std::size_t>(M)];
+    int Open = 0;
+    for (const TStepRecipe& R : Recipes)
+      Open += Has(Set, R.Bit) ? 0 : 1;
     auto D = std::make_shared<TDialecticalArgument>();
     D->Conclusion = NodeList[static_cast<std::size_t>(G.Members[static_cast<std::size_t>(M)])]
                         .Statement;
-    for (const TStepRecipe& R : G.Steps[static_cast<std::size_t>(M)]) {
+    D->Steps.Reserve(Open);
+    D->InitialDialecticalArguments.Reserve(Open);
+    std::uint64_t* Steps = nullptr;
+    std::uint64_t* Members = nullptr;
+    if (Index) {
+      Index->Used.insert(Index->Used.end(), Set, Set + Words);
+      Index->Steps.resize(Index->Steps.size() + Words);
+      Index->Members.resize(Index->Members.size() + MemberWords);
+      Steps = &Index->Steps[Positions * Words];
+      Members = &Index->Members[Positions * MemberWords];
+      Members[M / 64] |= std::uint64_t{1} << (M % 64);
+    }
+    for (const TStepRecipe& R : Recipes) {
       if (Has(Set, R.Bit)) continue;
       WithBit(Set, Words, R.Bit, Scratch.data());
+      if (Steps) Steps[R.Bit / 64] |= std::uint64_t{1} << (R.Bit % 64);
       const auto Child = [&](int Node) -> PDialecticalArgument {
         const int P = PositionOf(Node);
-        return P >= 0 ? Table.Find(P, Scratch.data())->D : ChildTree(Node);
+        if (P < 0) return ChildTree(Node);
+        const TBuilt& Built = *Table.Find(P, Scratch.data());
+        if (Steps) {
+          for (std::size_t I = 0; I < Words; ++I)
+            Steps[I] |= Index->Steps[Built.Position * Words + I];
+          for (std::size_t I = 0; I < MemberWords; ++I)
+            Members[I] |= Index->Members[Built.Position * MemberWords + I];
+        }
+        return Built.D;
       };
       const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
       const TReasonConclusion& C = *K.Connection;
@@ -323,6 +348,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       D->Steps.Add(std::move(T));
     }
     D->Status = EvaluateDialecticalArgument(*D, G.Types[static_cast<std::size_t>(M)]);
+    if (Index) Index->Insert(D.get(), Positions);
     return D;
   };
 
@@ -375,8 +401,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
         throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::DialecticalArguments,
                                       EvaluationLimits().DialecticalArguments);
       PDialecticalArgument D = Build(Done.Member, &Sets[Done.Set]);
-      const std::uint32_t Position = Index ? Note(*D, Done.Member, &Sets[Done.Set]) : 0;
-      Table.Insert(Done.Member, &Sets[Done.Set], {D, Position});
+      Table.Insert(Done.Member, &Sets[Done.Set], {D, Positions++});
       if (Stack.size() == 1) G.Roots[Root] = std::move(D);
       Stack.pop_back();
       Sets.resize(Done.Set);

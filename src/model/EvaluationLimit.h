@@ -14,7 +14,7 @@ namespace palaver {
 // Distinct dialectical arguments that the statements on cycles of one stage may hold together.
 // One costs about a kilobyte with its steps, so the limit keeps a stage's share of memory near
 // 400 MB.
-inline constexpr std::size_t DialecticalArgumentLimit = 400'000;
+inline constexpr std::size_t DialecticalArgumentLimit = 300'000;
 
 // Pairs of dialectical arguments compared to find out which statement's dialectical argument
 // contains which within one group of statements on cycles.

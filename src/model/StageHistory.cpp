@@ -130,11 +130,19 @@ void TStageHistory::TakeId(const std::string& Id) {
   const std::optional<long long> N = IdValue(Id);
   // Numbers beyond the count of statements are never given, so they need no record.
   if (!N || *N < 1 || *N > static_cast<long long>(NodeList.size()) + 1) {
-    if (N && *N > static_cast<long long>(NodeList.size()) + 1) LargeIds.push_back(*N);
+    if (N && *N > static_cast<long long>(NodeList.size()) + 1) {
+      LargeIds.push_back(*N);
+      Note({TUndo::TKind::LargeIdAdded});
+    }
     return;
   }
-  if (IdUse.size() <= static_cast<std::size_t>(*N)) IdUse.resize(static_cast<std::size_t>(*N) + 1);
-  ++IdUse[static_cast<std::size_t>(*N)];
+  UseId(static_cast<std::size_t>(*N));
+}
+
+void TStageHistory::UseId(std::size_t N) {
+  if (IdUse.size() <= N) IdUse.resize(N + 1);
+  ++IdUse[N];
+  Note({TUndo::TKind::IdUsed, static_cast<int>(N)});
 }
 
 // The smallest number that no statement carries, at most one more than the count: statements
@@ -144,9 +152,7 @@ std::string TStageHistory::NewId() {
   const long long Last = static_cast<long long>(NodeList.size()) + 1;
   for (auto It = LargeIds.begin(); It != LargeIds.end();) {
     if (*It <= Last) {
-      if (IdUse.size() <= static_cast<std::size_t>(*It))
-        IdUse.resize(static_cast<std::size_t>(*It) + 1);
-      ++IdUse[static_cast<std::size_t>(*It)];
+      UseId(static_cast<std::size_t>(*It));
       It = LargeIds.erase(It);
     } else {
       ++It;
@@ -164,8 +170,10 @@ void TStageHistory::AddStatement(const PStatement& S) {
   N.Statement = S;
   N.Type = S->StatementType;
   // Two statements with one sentence: only a stage built by hand has them.
-  if (!BySentence.emplace(S->Sentence, Node).second) Plain = true;
-  ByObject.emplace(S.get(), Node);
+  const bool NewSentence = BySentence.emplace(S->Sentence, Node).second;
+  const bool NewObject = ByObject.emplace(S.get(), Node).second;
+  Note({TUndo::TKind::NodeAdded, Node, NewSentence, NewObject});
+  if (!NewSentence) SetPlain();
   TakeId(S->Id);
   if (!Building) LookUpWarrants(Node);
   Pending.push_back(Node);
@@ -179,17 +187,20 @@ void TStageHistory::Touch(const TStatement& S) {
 void TStageHistory::AddConnection(const PReasonConclusion& C) {
   const int Index = static_cast<int>(ConnectionList.size());
   TConnection& K = ConnectionList.emplace_back();
+  Note({TUndo::TKind::ConnectionAdded, Index, 0});
   K.Connection = C;
   K.Reason = StatementIndex(C->Reason->Sentence);
   K.Conclusion = StatementIndex(C->Conclusion->Sentence);
   if (!IsStatement(K.Reason, *C->Reason) || !IsStatement(K.Conclusion, *C->Conclusion)) {
-    Plain = true;
+    SetPlain();
     return;
   }
   if (Plain) return;
   K.Version = Head + 1;
-  ByEnds.emplace(EndsKey(K.Reason, K.Conclusion), Index);
+  if (ByEnds.emplace(EndsKey(K.Reason, K.Conclusion), Index).second && Journaling)
+    Journal.back().B = 1;
   NodeList[K.Conclusion].Concluding.push_back(Index);
+  Note({TUndo::TKind::ConcludingAdded, K.Conclusion});
   AddEdge(K.Conclusion, K.Reason);
   // The warrant sentence is built from the ends as the dialectical argument has them: the
   // conclusion's statement and the connection's reason.
@@ -215,10 +226,11 @@ int TStageHistory::ExceptionsKnown(int Connection) const {
 
 void TStageHistory::AddException(int Connection, const PStatement& X) {
   const int Node = StatementIndex(X->Sentence);
-  if (!IsStatement(Node, *X)) Plain = true;
+  if (!IsStatement(Node, *X)) SetPlain();
   if (Plain) return;
   TConnection& K = ConnectionList[Connection];
   const int Slot = static_cast<int>(K.ExceptionNodes.size());
+  Note({TUndo::TKind::ExceptionAdded, Connection});
   K.ExceptionNodes.push_back(Node);
   K.ExceptionSince.push_back(Head + 1);
   K.UndercutterWarrantSince.push_back(Never);
@@ -233,12 +245,19 @@ void TStageHistory::AddException(int Connection, const PStatement& X) {
 
 void TStageHistory::LinkWarrant(const std::string& Sentence, int Connection, int Slot) {
   WarrantUsers[Sentence].emplace_back(Connection, Slot);
+  Note({TUndo::TKind::WarrantUserAdded, Connection, Slot});
   const int Node = StatementIndex(Sentence);
   if (Node >= 0) SetWarrant(Connection, Slot, Node);
 }
 
 void TStageHistory::SetWarrant(int Connection, int Slot, int Node) {
   TConnection& K = ConnectionList[Connection];
+  if (Slot < 0)
+    Note({TUndo::TKind::WarrantSet, Connection, Slot, K.StepWarrantNode, K.StepWarrantSince});
+  else
+    Note({TUndo::TKind::WarrantSet, Connection, Slot,
+          K.UndercutterWarrantNodes[static_cast<std::size_t>(Slot)],
+          K.UndercutterWarrantSince[static_cast<std::size_t>(Slot)]});
   if (Slot < 0) {
     K.StepWarrantNode = Node;
     K.StepWarrantSince = Head + 1;
@@ -260,6 +279,7 @@ void TStageHistory::LookUpWarrants(int Node) {
 
 void TStageHistory::AddEdge(int From, int To) {
   const int Version = Head + 1;
+  Note({TUndo::TKind::EdgeAdded, From, To, NodeList[To].ParentSince});
   NodeList[From].Children.push_back({To, Version});
   NodeList[To].Parents.push_back({From, Version});
   NodeList[To].ParentSince = std::min(NodeList[To].ParentSince, Version);
@@ -277,18 +297,106 @@ void TStageHistory::FinishMove(TArgumentationStage& New) {
     ++Head;
     New.History = shared_from_this();
     New.Version = Head;
+    Journaling = false;
+    Journal.clear();
     New.RecomputeTheLongWay();
     return;
   }
-  try {
-    Rebuild(std::move(Changed));
-  } catch (...) {
-    // The graph has taken in the move; the stages before it read only what is older.
-    Spoiled = true;
-    throw;
-  }
+  Rebuild(std::move(Changed));
   ++Head;
   BindLists(New);
+  Journaling = false;
+  Journal.clear();
+}
+
+void TStageHistory::BeginMove() {
+  Journaling = !Plain;
+  Journal.clear();
+  SavedFreeId = FreeId;
+  SavedLargeIds = LargeIds;
+}
+
+void TStageHistory::RollBack() {
+  if (!Journaling) {
+    Spoiled = true;
+    return;
+  }
+  Journaling = false;
+  for (auto It = Journal.rbegin(); It != Journal.rend(); ++It) {
+    const TUndo& U = *It;
+    switch (U.Kind) {
+      case TUndo::TKind::NodeAdded: {
+        const TNode& N = NodeList.back();
+        if (U.B) BySentence.erase(N.Statement->Sentence);
+        if (U.C) ByObject.erase(N.Statement.get());
+        NodeList.pop_back();
+        break;
+      }
+      case TUndo::TKind::IdUsed:
+        --IdUse[static_cast<std::size_t>(U.A)];
+        break;
+      case TUndo::TKind::LargeIdAdded:
+        LargeIds.pop_back();
+        break;
+      case TUndo::TKind::ConnectionAdded: {
+        const TConnection& K = ConnectionList.back();
+        if (U.B) ByEnds.erase(EndsKey(K.Reason, K.Conclusion));
+        ConnectionList.pop_back();
+        break;
+      }
+      case TUndo::TKind::ConcludingAdded:
+        NodeList[static_cast<std::size_t>(U.A)].Concluding.pop_back();
+        break;
+      case TUndo::TKind::EdgeAdded:
+        NodeList[static_cast<std::size_t>(U.A)].Children.pop_back();
+        NodeList[static_cast<std::size_t>(U.B)].Parents.pop_back();
+        NodeList[static_cast<std::size_t>(U.B)].ParentSince = U.C;
+        break;
+      case TUndo::TKind::WarrantUserAdded: {
+        const TConnection& K = ConnectionList[static_cast<std::size_t>(U.A)];
+        const std::string& Sentence =
+            U.B < 0 ? K.StepWarrant : K.UndercutterWarrants[static_cast<std::size_t>(U.B)];
+        const auto Users = WarrantUsers.find(Sentence);
+        Users->second.pop_back();
+        if (Users->second.empty()) WarrantUsers.erase(Users);
+        break;
+      }
+      case TUndo::TKind::WarrantSet: {
+        TConnection& K = ConnectionList[static_cast<std::size_t>(U.A)];
+        if (U.B < 0) {
+          K.StepWarrantNode = U.C;
+          K.StepWarrantSince = U.D;
+        } else {
+          K.UndercutterWarrantNodes[static_cast<std::size_t>(U.B)] = U.C;
+          K.UndercutterWarrantSince[static_cast<std::size_t>(U.B)] = U.D;
+        }
+        break;
+      }
+      case TUndo::TKind::ExceptionAdded: {
+        TConnection& K = ConnectionList[static_cast<std::size_t>(U.A)];
+        K.ExceptionNodes.pop_back();
+        K.ExceptionSince.pop_back();
+        K.UndercutterWarrants.pop_back();
+        K.UndercutterWarrantNodes.pop_back();
+        K.UndercutterWarrantSince.pop_back();
+        break;
+      }
+      case TUndo::TKind::TreeStored: {
+        TNode& N = NodeList[static_cast<std::size_t>(U.A)];
+        N.Trees.pop_back();
+        N.Type = static_cast<TStatementType>(U.B);
+        N.Latest = U.Tree;
+        break;
+      }
+      case TUndo::TKind::PlainSet:
+        Plain = false;
+        break;
+    }
+  }
+  Journal.clear();
+  Pending.clear();
+  FreeId = SavedFreeId;
+  LargeIds = SavedLargeIds;
 }
 
 // Rebuilds the dialectical arguments of the changed statements and of everything that reaches
@@ -342,10 +450,9 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
 
   auto StoreTree = [&](int N, TTree Entry, PDialecticalArgument Tree) {
     TNode& Node = NodeList[static_cast<std::size_t>(N)];
-    if (!Node.Trees.empty() && Node.Trees.back().Version == Version)
-      Node.Trees.back() = std::move(Entry);
-    else
-      Node.Trees.push_back(std::move(Entry));
+    Note({TUndo::TKind::TreeStored, N, static_cast<int>(Node.Type), 0, 0, Node.Latest});
+    Node.Type = Entry.Type;
+    Node.Trees.push_back(std::move(Entry));
     Node.Latest = std::move(Tree);
     Built.push_back(N);
   };
@@ -357,15 +464,11 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
       for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
         OnItself = OnItself || E.Node == N;
       if (!OnItself) {
-        TNode& Node = NodeList[static_cast<std::size_t>(N)];
-        Node.Type = Node.Statement->StatementType;
-        StoreTree(N, {Version, Node.Type, nullptr, -1}, BuildTree(N));
+        const TNode& Node = NodeList[static_cast<std::size_t>(N)];
+        StoreTree(N, {Version, Node.Statement->StatementType, nullptr, -1}, BuildTree(N));
         return;
       }
     }
-    for (int N : Members)
-      NodeList[static_cast<std::size_t>(N)].Type =
-          NodeList[static_cast<std::size_t>(N)].Statement->StatementType;
     PCycleGroup G = NewCycleGroup(std::move(Members));
     const std::size_t Used = Kept + NewCount;
     const std::size_t Limit = EvaluationLimits().DialecticalArguments;

@@ -165,8 +165,12 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // Throws TEvaluationLimitReached, before any status is written, when the new version would
   // pass a limit; the history can then no longer be carried on.
   void FinishMove(TArgumentationStage& New);
-  // A move failed half-way; the history is not carried on.
-  void Spoil() { Spoiled = true; }
+  // A move on the newest stage begins: what it changes in the history is noted, so that a move
+  // that is refused (past an evaluation limit) can be taken back.
+  void BeginMove();
+  // The move in progress is taken back: the history is again as it was before it, and the next
+  // move carries it on as if the refused one had never been tried.
+  void RollBack();
   // Makes Stage the newest version (after Build from it).
   void Adopt(TArgumentationStage& Stage) { BindLists(Stage); }
   // Gives Stage's dialectical-argument lists back to the history: they are worked out again
@@ -219,6 +223,40 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void LetGoOfOldGroups() const;
   void BindLists(TArgumentationStage& Stage) const;
   void TakeId(const std::string& Id);
+  void UseId(std::size_t N);
+
+  // One change the move in progress made, and what undoes it.
+  struct TUndo {
+    enum class TKind {
+      NodeAdded,
+      IdUsed,
+      LargeIdAdded,
+      ConnectionAdded,
+      ConcludingAdded,
+      EdgeAdded,
+      WarrantUserAdded,
+      WarrantSet,
+      ExceptionAdded,
+      TreeStored,
+      PlainSet,
+    };
+    TUndo(TKind Kind, int A = 0, int B = 0, int C = 0, int D = 0,
+          PDialecticalArgument Tree = nullptr)
+        : Kind(Kind), A(A), B(B), C(C), D(D), Tree(std::move(Tree)) {}
+    TKind Kind;
+    int A;
+    int B;
+    int C;
+    int D;
+    PDialecticalArgument Tree;
+  };
+  void Note(TUndo Undo) {
+    if (Journaling) Journal.push_back(std::move(Undo));
+  }
+  void SetPlain() {
+    if (!Plain) Note({TUndo::TKind::PlainSet});
+    Plain = true;
+  }
 
   TLanguage Language = TLanguage::English;
   // The newest version; the version a move is making is Head + 1.
@@ -227,8 +265,13 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::uint64_t Epoch = 0;
   bool Building = false;
   bool Plain = false;
-  // A move failed half-way: the newest version's data are no longer the ones it left.
+  // A move failed half-way and could not be taken back: the newest version's data are no
+  // longer the ones it left.
   bool Spoiled = false;
+  bool Journaling = false;
+  std::vector<TUndo> Journal;
+  int SavedFreeId = 1;
+  std::vector<long long> SavedLargeIds;
   bool WriteAllStatuses = true;
   std::vector<TNode> NodeList;
   std::vector<TConnection> ConnectionList;
@@ -261,10 +304,19 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
 struct TStageHistory::TGroupIndex {
   std::size_t SetWords = 1;
   std::size_t MemberWords = 1;
-  std::unordered_map<const TDialecticalArgument*, std::uint32_t> Position;
   std::vector<std::uint64_t> Used;
   std::vector<std::uint64_t> Steps;
   std::vector<std::uint64_t> Members;
+
+  // The position of a dialectical argument of the expansion, or -1 for any other.
+  int PositionOf(const TDialecticalArgument* D) const;
+  void Insert(const TDialecticalArgument* D, std::uint32_t Position);
+
+ private:
+  std::size_t Slot(const TDialecticalArgument* D) const;
+  // Open addressing by address; a null address is an empty slot.
+  std::vector<std::pair<const TDialecticalArgument*, std::uint32_t>> Slots;
+  std::size_t Filled = 0;
 };
 
 // The arguments of a stage with these lists, as RecomputeArguments defines them.

@@ -49,7 +49,9 @@ int ConnectionIndex(const TReasonConclusions& Connections, const TStageHistory& 
 // history it had begun to carry forward is not carried on.
 class TArgumentationStage::TSharedChanges {
  public:
-  explicit TSharedChanges(std::shared_ptr<TStageHistory> History) : History(std::move(History)) {}
+  explicit TSharedChanges(std::shared_ptr<TStageHistory> History) : History(std::move(History)) {
+    this->History->BeginMove();
+  }
   TSharedChanges(const TSharedChanges&) = delete;
   TSharedChanges& operator=(const TSharedChanges&) = delete;
   ~TSharedChanges() {
@@ -60,7 +62,7 @@ class TArgumentationStage::TSharedChanges {
       else
         It->Statement->StatementType = It->Type;
     }
-    History->Spoil();
+    History->RollBack();
   }
 
   // Before the statement's type is set.
