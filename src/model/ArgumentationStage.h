@@ -85,6 +85,9 @@ class TArgumentationStage {
   // A stage that is no longer the newest of its line need not keep its dialectical arguments
   // worked out: they are worked out again, the same, when read.
   void ReleaseComputedLists();
+  // The distinct dialectical arguments the stage's statements on cycles of reasons hold between
+  // them: what the evaluation limit counts.
+  std::size_t CycleGroupArguments() const;
 
  private:
   friend class TStageHistory;

@@ -290,8 +290,10 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
     auto D = std::make_shared<TDialecticalArgument>();
     D->Conclusion = NodeList[static_cast<std::size_t>(G.Members[static_cast<std::size_t>(M)])]
                         .Statement;
-    D->Steps.Reserve(Open);
-    D->InitialDialecticalArguments.Reserve(Open);
+    if (Open > 0) {
+      D->Steps.Reserve(Open);
+      D->InitialDialecticalArguments.Reserve(Open);
+    }
     std::uint64_t* Steps = nullptr;
     std::uint64_t* Members = nullptr;
     if (Index) {

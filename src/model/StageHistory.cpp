@@ -770,6 +770,19 @@ PDialecticalArgument TStageHistory::OldTree(
   return Known.at(Node);
 }
 
+std::size_t TStageHistory::GroupArgumentsAt(int Version) const {
+  std::vector<const TCycleGroup*> Seen;
+  std::size_t Count = 0;
+  for (std::size_t N = 0; N < NodeList.size(); ++N) {
+    if (NodeList[N].CyclicSince > Version) continue;
+    const TCycleGroup* G = EntryAt(static_cast<int>(N), Version).Group.get();
+    if (std::find(Seen.begin(), Seen.end(), G) != Seen.end()) continue;
+    Seen.push_back(G);
+    Count += G->Count;
+  }
+  return Count;
+}
+
 TDialecticalArguments TStageHistory::DialecticalArgumentsAt(int Version, int Count) const {
   TDialecticalArguments List;
   List.Reserve(Count);

@@ -190,8 +190,8 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   int NodeOf(const TStatement* S) const;
   // The statement lies on a cycle of its version's graph (it belongs to a cycle group).
   bool IsCyclicAt(int Node, int Version) const { return NodeList[Node].CyclicSince <= Version; }
-  // Distinct dialectical arguments the cycle groups of the newest version hold.
-  std::size_t GroupArguments() const { return HeldGroupArguments; }
+  // Distinct dialectical arguments the cycle groups of a version hold.
+  std::size_t GroupArgumentsAt(int Version) const;
 
  private:
   bool IsStatement(int Node, const TStatement& S) const;

@@ -67,6 +67,46 @@ std::string Dump(const TArgumentationStage& G) {
   return Out;
 }
 
+// Four Issues, each a reason for each other one.
+std::vector<TPlannedMove> FullyConnected() {
+  std::vector<TPlannedMove> Moves;
+  for (int C = 1; C <= 4; ++C)
+    for (int R = 1; R <= 4; ++R)
+      if (R != C)
+        Moves.push_back({1,
+                         {"s" + std::to_string(C), "s" + std::to_string(R)},
+                         {TStatementType::Issue, TStatementType::Issue}});
+  return Moves;
+}
+
+TEST(EvaluationLimit, AMoveThatNeedsExactlyTheLimitIsMadeAndOneMoreIsNot) {
+  const std::vector<TPlannedMove> Moves = FullyConnected();
+  const auto Replay = [&Moves](std::size_t Count) {
+    PArgumentationStage G = std::make_shared<TArgumentationStage>();
+    for (std::size_t I = 0; I < Count; ++I)
+      G = Make(*G, Moves[I]);
+    return G;
+  };
+  const std::size_t Needed = Replay(Moves.size())->CycleGroupArguments();
+  ASSERT_GT(Needed, Replay(Moves.size() - 1)->CycleGroupArguments());
+  {
+    const TLowLimits AtTheLimit(Needed);
+    PArgumentationStage Before = Replay(Moves.size() - 1);
+    EXPECT_EQ(Make(*Before, Moves.back())->CycleGroupArguments(), Needed);
+  }
+  const TLowLimits BelowIt(Needed - 1);
+  PArgumentationStage Before = Replay(Moves.size() - 1);
+  try {
+    Make(*Before, Moves.back());
+    ADD_FAILURE() << "the move needing " << Needed << " was made with a limit of " << Needed - 1;
+  } catch (const TEvaluationLimitReached& Limit) {
+    EXPECT_EQ(Limit.Kind, TEvaluationLimitReached::TKind::DialecticalArguments);
+    EXPECT_EQ(Limit.Limit, Needed - 1);
+  }
+  // The stage before is as it was: a move on it that fits is made.
+  EXPECT_EQ(Make(*Before, {0, {"new"}, {TStatementType::Issue}})->Statements.Count(), 5);
+}
+
 TEST(EvaluationLimit, RefusedMovesLeaveNoTraceInTheStagesBeforeAndAfter) {
   // Small numbers of our own, so that both runs draw the same moves.
   std::uint64_t Seed = 12345;
