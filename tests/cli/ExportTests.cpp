@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         TExportCase{"export-worked.lin", "argdown", "export-worked.argdown"},
         TExportCase{"export-worked.lin", "dot", "export-worked.dot"},
         // Markup characters, quotes, backslashes, a tab, a Latin-1 byte, blanks at both ends,
-        // an empty sentence and a sentence long enough to wrap.
+        // an empty sentence, a sentence long enough to wrap, shortcode-like runs of dots and
+        // colons, equals signs, and a statement that is its own reason.
         TExportCase{"export-escaping.lin", "aif", "export-escaping.aif.json"},
         TExportCase{"export-escaping.lin", "argdown", "export-escaping.argdown"},
         TExportCase{"export-escaping.lin", "dot", "export-escaping.dot"},
