@@ -4,12 +4,15 @@
 #include "app/ArgIntForm.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
+#include <cstdio>
 
 #include "session/ProgramState.h"
 #include "session/Settings.h"
@@ -60,6 +63,7 @@ class TArgIntForm::TPlatform final : public TMainWindowPlatform {
   bool ShowStructureOnly() const override { return Form.StructureOnlyChecked(); }
   void SetShowStructureOnly(bool Checked) override { Form.SetStructureOnlyChecked(Checked); }
   void CloseMainWindow() override { Form.close(); }
+  void RecoveryDue() override { Form.ScheduleRecovery(); }
 
  private:
   TArgIntForm& Form;
@@ -80,6 +84,7 @@ TArgIntForm::TArgIntForm(std::string ProgramDir, TArgIntFormServices Services)
   if (Services.MessageBoxes != nullptr) Boxes = Services.MessageBoxes;
   if (Services.FileDialogs != nullptr) Dialogs = Services.FileDialogs;
   if (Services.Clock != nullptr) Clock = Services.Clock;
+  UnattendedBoxes.DefaultAnswer = TAnswer::None;
 
   setObjectName(QStringLiteral("ArgIntForm"));
   // Every measure of the window, the diagram's included, comes from this font as resolved here.
@@ -172,6 +177,7 @@ void TArgIntForm::FormCreate() {
     SaveAs1->setEnabled(false);
   }
   InitialDirectory = Settings.InitialDirectory;
+  Core().StartRecovery(ProgramDirectory);
 }
 
 void TArgIntForm::FormShow() {
@@ -182,6 +188,13 @@ void TArgIntForm::FormShow() {
   else
     SwitchToEnglish();
   StatementButton->setFocus();
+  // The question about a line left by a program that ended without closing comes once the
+  // window is there to belong to, from the event loop rather than from inside the show.
+  QTimer::singleShot(0, this, [this] { Guarded([this] { OfferRecovery(); }); });
+}
+
+void TArgIntForm::OfferRecovery() {
+  if (!Terminating) Core().OfferRecovery();
 }
 
 void TArgIntForm::FormActivate() {
@@ -219,6 +232,33 @@ bool TArgIntForm::FormCloseQuery() {
 void TArgIntForm::FormClose() {
   LogUserAction("Close Palaver");
   WriteClosingSettings(SettingsFile);
+  Core().LineClosed();
+}
+
+void TArgIntForm::FormTerminate() {
+  if (Terminating) return;
+  Terminating = true;
+  // A question or dialog that is open now returns without an answer when its event loop ends,
+  // and whatever the interrupted handler still does is asked nothing either.
+  SetMessageBoxes(&UnattendedBoxes);
+  Core().KeepRecovery();
+  LogUserAction("Close Palaver");
+  try {
+    WriteClosingSettings(SettingsFile);
+  } catch (const std::exception& Error) {
+    std::fprintf(stderr, "palaver: %s\n", Error.what());
+  }
+  QCoreApplication::exit(0);
+}
+
+void TArgIntForm::ScheduleRecovery() {
+  if (RecoveryScheduled || Terminating) return;
+  RecoveryScheduled = true;
+  // Posted after the repaint the change asked for, so the move is on the screen first.
+  QTimer::singleShot(0, this, [this] {
+    RecoveryScheduled = false;
+    Guarded([this] { Core().KeepRecovery(); });
+  });
 }
 
 // --- Qt events -----------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "app/QtMessageBoxes.h"
 #include "app/SpeedButton.h"
 #include "model/Language.h"
+#include "transcript/HeadlessPlatform.h"
 #include "transcript/MainWindowCore.h"
 #include "views/StatusIconsImageList.h"
 
@@ -80,6 +81,13 @@ class TArgIntForm final : public QMainWindow {
   // False keeps the window open.
   bool FormCloseQuery();
   void FormClose();
+  // The system ends the program (SIGTERM, SIGHUP): nobody is there to answer, so nothing is
+  // asked; the unsaved line stays in its recovery file, "Close Palaver" is logged and the
+  // settings are written as at a normal close; then the event loops end.
+  void FormTerminate();
+  // At start-up, once the window is shown: offers the line of a program that ended without
+  // closing (the core's OfferRecovery).
+  void OfferRecovery();
   void ScrollBox1Resize();
 
   // --- Captions -----------------------------------------------------------------------------
@@ -274,6 +282,8 @@ class TArgIntForm final : public QMainWindow {
   // Runs Dialog modally; when it has closed, the view is redrawn as on the window's activation.
   void ExecuteModalDialog(QDialog& Dialog);
   void DisplayTranscriptLines();
+  // Runs the core's KeepRecovery from the event loop, after what is waiting to be drawn.
+  void ScheduleRecovery();
 
   std::string ProgramDirectory;
   TProfileFile SettingsFile;
@@ -292,6 +302,10 @@ class TArgIntForm final : public QMainWindow {
   TSpeedButtonGroup ViewButtons;
   TSpeedButtonGroup HiddenViewButtons;
   bool FirstShowDone = false;
+  bool RecoveryScheduled = false;
+  bool Terminating = false;
+  // The boxes while the program is being ended: nothing is shown, every question has no answer.
+  TScriptedMessageBoxes UnattendedBoxes;
 
   std::unique_ptr<TPlatform> Platform;
   std::unique_ptr<TMainWindowCore> WindowCore;

@@ -1,12 +1,12 @@
 // Palaver: start-up. The application's title, then the main window, whose creation starts the
 // program's state, reads the settings file and opens the log; then the event loop until the
-// main window has closed.
+// main window has closed or the system has ended the program.
 
 #include <QApplication>
 #include <QIcon>
 
-#include "app/ArgIntForm.h"
 #include "app/ProgramDirectory.h"
+#include "app/RunPalaver.h"
 
 int main(int argc, char** argv) {
   QApplication Application(argc, argv);
@@ -17,7 +17,5 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("palaver"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/palaver/palaver.svg")));
 
-  palaver::TArgIntForm ArgIntForm(palaver::ProgramDirectory());
-  ArgIntForm.show();
-  return QApplication::exec();
+  return palaver::RunPalaver(palaver::ProgramDirectory());
 }

@@ -46,8 +46,22 @@ void TMainWindowCore::SetTitleFromFileName() {
   Platform.SetTitle("Palaver - " + FileNamePart(State().LineOfArgumentation->FileName));
 }
 
+std::vector<std::string> TMainWindowCore::LinesToSave() const {
+  return TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines);
+}
+
 void TMainWindowCore::WriteTranscriptFile(const std::string& Path) {
-  SaveTranscriptFile(Path, TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines));
+  SaveTranscriptFile(Path, LinesToSave());
+}
+
+void TMainWindowCore::ReplayFile(const std::string& FileName, std::vector<std::string> Lines) {
+  ReplaceLine(FileName);
+  Platform.SetTranscriptViewLines(std::move(Lines));
+  SetTitleFromFileName();
+  State().ForwardLines.clear();
+  Platform.SetBackEnabled(false);
+  Platform.SetForwardEnabled(false);
+  InterpretTranscript();
 }
 
 void TMainWindowCore::NewLineOfArgumentation() {
@@ -57,6 +71,7 @@ void TMainWindowCore::NewLineOfArgumentation() {
   State().ForwardLines.clear();
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
+  Platform.RecoveryDue();
 }
 
 std::optional<TAnswer> TMainWindowCore::AskSaveChanges() {
@@ -72,7 +87,8 @@ std::optional<TAnswer> TMainWindowCore::AskSaveChanges() {
       // asked must not go on and discard them.
       return SaveLineOfArgumentation() ? TAnswer::Yes : TAnswer::Cancel;
     case TAnswer::No:
-      Line.Changed = false;
+      // The changes are given up only once the command goes on: a cancelled or failed Open
+      // keeps them, and the next command asks again.
       LogUserAction("Message: Save changes; Answer: No");
       return TAnswer::No;
     default:
@@ -87,6 +103,7 @@ bool TMainWindowCore::SaveLineOfArgumentation() {
   LogUserAction("Save file: " + Line.FileName);
   WriteTranscriptFile(Line.FileName);
   Line.Changed = false;
+  Platform.RecoveryDue();
   return true;
 }
 
@@ -101,11 +118,17 @@ bool TMainWindowCore::SaveLineOfArgumentationAs() {
   Line.FileName = *Path;
   Line.Changed = false;
   SetTitleFromFileName();
+  Platform.RecoveryDue();
   return true;
 }
 
 bool TMainWindowCore::FormCloseQuery() {
   return AskSaveChanges() != TAnswer::Cancel;
+}
+
+void TMainWindowCore::LineClosed() {
+  State().LineOfArgumentation->Changed = false;
+  KeepRecovery();
 }
 
 void TMainWindowCore::New1Click() {
@@ -124,14 +147,9 @@ void TMainWindowCore::Open1Click() {
   // Read before anything is replaced: a file that cannot be read leaves the current line, the
   // title and the controls as they were.
   std::vector<std::string> Lines = LoadTranscriptFile(*Path);
-  ReplaceLine(*Path);
-  Platform.SetTranscriptViewLines(std::move(Lines));
-  SetTitleFromFileName();
-  State().ForwardLines.clear();
-  Platform.SetBackEnabled(false);
-  Platform.SetForwardEnabled(false);
-  InterpretTranscript();
+  ReplayFile(*Path, std::move(Lines));
   State().LineOfArgumentation->Changed = false;
+  Platform.RecoveryDue();
 }
 
 void TMainWindowCore::Append1Click() {
@@ -148,6 +166,7 @@ void TMainWindowCore::Append1Click() {
   InterpretTranscript();
   State().ForwardLines = std::move(Kept);
   Platform.SetForwardEnabled(HoldsEntryKeyword(State().ForwardLines));
+  Platform.RecoveryDue();
 }
 
 void TMainWindowCore::Save1Click() {

@@ -60,6 +60,8 @@ class THeadlessPlatform final : public TMainWindowPlatform {
   int TranscriptViewShows = 0;
   int ProgressShows = 0;
   int CloseRequests = 0;
+  // How often the core said that its recovery copy is due; the caller runs KeepRecovery.
+  int RecoveryRequests = 0;
 
   TMessageBoxes& MessageBoxes() override { return Boxes; }
   std::optional<std::string> ExecuteOpenDialog(const TFileDialogOptions& Options) override;
@@ -78,6 +80,7 @@ class THeadlessPlatform final : public TMainWindowPlatform {
   bool ShowStructureOnly() const override { return StructureOnly; }
   void SetShowStructureOnly(bool Checked) override { StructureOnly = Checked; }
   void CloseMainWindow() override { ++CloseRequests; }
+  void RecoveryDue() override { ++RecoveryRequests; }
 };
 
 }  // namespace palaver

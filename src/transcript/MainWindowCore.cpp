@@ -28,6 +28,7 @@ void TMainWindowCore::ReplayIntoNewLine(std::vector<std::string> Lines) {
   Platform.SetTranscriptViewLines(std::move(Lines));
   InterpretTranscript();
   State().LineOfArgumentation->Changed = true;
+  Platform.RecoveryDue();
 }
 
 void TMainWindowCore::EnableBackWhenMoves() {
@@ -41,6 +42,7 @@ bool TMainWindowCore::StatementMove(const PStatement& S) {
   const bool Made = State().LineOfArgumentation->DoStatementMove(S);
   RefreshCurrentView();
   EnableBackWhenMoves();
+  Platform.RecoveryDue();
   return Made;
 }
 
@@ -48,12 +50,14 @@ void TMainWindowCore::ReasonConclusionMove(const PReasonConclusion& C) {
   State().LineOfArgumentation->DoReasonConclusionMove(C);
   EnableBackWhenMoves();
   RefreshCurrentView();
+  Platform.RecoveryDue();
 }
 
 void TMainWindowCore::ExceptionMove(const PReasonConclusion& C) {
   State().LineOfArgumentation->DoExceptionMove(C);
   EnableBackWhenMoves();
   RefreshCurrentView();
+  Platform.RecoveryDue();
 }
 
 // --- Views ---------------------------------------------------------------------------------

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "session/MessageBoxes.h"
+#include "session/RecoverySlot.h"
 #include "line/LineHost.h"
 #include "line/LineOfArgumentation.h"
 #include "model/Statement.h"
@@ -45,13 +47,35 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   // --- File commands ------------------------------------------------------------------------
   void NewLineOfArgumentation();
   // Nothing when no question was asked (saving not allowed, or nothing changed). Cancel when
-  // the user cancelled the question or the Save As dialog it led to: the command stops.
+  // the user cancelled the question or the Save As dialog it led to: the command stops. No
+  // leaves the changes in place: they are given up only when the command goes on and replaces
+  // the line (New, an Open that reads its file) or the program closes (LineClosed).
   std::optional<TAnswer> AskSaveChanges();
   // False only when the Save As dialog was cancelled.
   bool SaveLineOfArgumentation();
   bool SaveLineOfArgumentationAs();
   // False refuses the close.
   bool FormCloseQuery();
+  // The program has closed normally: the line's changes are given up and its recovery file
+  // goes with them.
+  void LineClosed();
+
+  // --- Recovery copy ------------------------------------------------------------------------
+  // While the line has unsaved changes, a copy of what a Save would write (with the line's
+  // file name) is kept in this program's recovery file in ProgramDir, so that a crash or a
+  // kill loses nothing: the next start offers it back. Without StartRecovery nothing is kept.
+  void StartRecovery(const std::string& ProgramDir);
+  // Brings the recovery file up to date with the line: written while the line is changed,
+  // removed otherwise. The platform is told (RecoveryDue) after every change that matters; the
+  // window calls this once the change is on the screen. A file that cannot be written is
+  // reported once, until a write succeeds again.
+  void KeepRecovery();
+  // At start-up: when a program that ended without closing left a recovery file, asks once
+  // whether to restore its line. Yes replays it as Open does, with its file name and marked as
+  // changed; No removes the file. An unreadable one is reported and put aside.
+  void OfferRecovery();
+  // This program's recovery file; empty without one.
+  std::string RecoveryFilePath() const;
 
   // --- Deletions ----------------------------------------------------------------------------
   bool RemoveStatement(const TStatement& S);
@@ -91,9 +115,20 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   void ReplayIntoNewLine(std::vector<std::string> Lines);
   void EnableBackWhenMoves();
   void SetTitleFromFileName();
+  // What a Save writes: the one place that says it, for the file and for the recovery copy.
+  std::vector<std::string> LinesToSave() const;
   void WriteTranscriptFile(const std::string& Path);
+  // Open's replay of a file's lines into a new line named FileName (steps after the reading).
+  void ReplayFile(const std::string& FileName, std::vector<std::string> Lines);
+  // Handles one recovery file left by a program that is gone; false when it asked nothing.
+  bool OfferRecoveryFile(int Number);
 
   TMainWindowPlatform& Platform;
+  std::string RecoveryDirectory;
+  std::unique_ptr<TRecoverySlot> RecoverySlot;
+  // Whether this run has written its recovery file, which is then its own to remove.
+  bool RecoveryFileWritten = false;
+  bool RecoveryFailureReported = false;
 };
 
 }  // namespace palaver

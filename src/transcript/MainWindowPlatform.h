@@ -73,6 +73,10 @@ class TMainWindowPlatform {
 
   // Asks the window to close; the close request then runs the core's FormCloseQuery.
   virtual void CloseMainWindow() = 0;
+
+  // The line or its unsaved state has changed: the core's KeepRecovery is to run soon, once
+  // the change is shown (several changes in a row may share one run).
+  virtual void RecoveryDue() {}
 };
 
 }  // namespace palaver
