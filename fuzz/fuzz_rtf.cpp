@@ -1,4 +1,5 @@
-// Arbitrary bytes through the rich-text reader, as a file that is opened or appended would go.
+// Arbitrary bytes through the rich-text reader and the file reader, as a file that is opened or
+// appended would go.
 
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +47,10 @@ bool IsUtf8(std::string_view Text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   const std::string_view Bytes(reinterpret_cast<const char*>(Data), Size);
   palaver::LooksLikeRtf(Bytes);
+  // Whatever a file holds, rich text or not, its lines are UTF-8 and no cut splits a character.
+  if (const auto Lines = palaver::TranscriptLinesOfBytes(Bytes))
+    for (const auto& Line : *Lines)
+      if (!IsUtf8(Line)) __builtin_trap();
   const auto Text = palaver::RtfToPlainText(Bytes);
   if (!Text) return 0;
   if (!IsUtf8(*Text)) __builtin_trap();

@@ -44,9 +44,7 @@ void CapEntries(std::vector<std::string>& Lines) {
 }
 
 std::vector<std::string> ReadLines(std::string_view Bytes) {
-  if (!LooksLikeRtf(Bytes)) return SplitTranscriptLines(Bytes);
-  const auto Text = RtfToPlainText(Bytes);
-  return Text ? SplitTranscriptLines(*Text) : std::vector<std::string>();
+  return TranscriptLinesOfBytes(Bytes).value_or(std::vector<std::string>());
 }
 
 // What the deletions name: a sentence of the current stage, or (for some bytes) one it lacks.

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev         # unit tests
   libbenchmark-dev                  # benchmarks
   qt6-base-dev qt6-svg-dev libgl-dev  # the window, the renderer and palaver-cli
+  qt6-translations-l10n             # Qt's own Dutch: message-box buttons, file dialogs
   xvfb xauth fonts-dejavu-core      # headless runs, screenshots, and a font for the drawings
   dpkg-dev file                     # packaging (cpack's Debian generator)
   desktop-file-utils shared-mime-info groff-base  # checks of the installed desktop files

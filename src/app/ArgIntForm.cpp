@@ -60,6 +60,7 @@ class TArgIntForm::TPlatform final : public TMainWindowPlatform {
   void ShowStatementsDiagram() override { Form.ShowStatementsDiagram(); }
   void ShowTranscriptView() override { Form.ShowTranscriptView(); }
   void SetTitle(const std::string& Title) override { Form.SetTitle(Title); }
+  void RevealMove(const TMoveFocus& Focus) override { Form.RevealMove(Focus); }
   bool ShowStructureOnly() const override { return Form.StructureOnlyChecked(); }
   void SetShowStructureOnly(bool Checked) override { Form.SetStructureOnlyChecked(Checked); }
   void CloseMainWindow() override { Form.close(); }
@@ -80,7 +81,9 @@ std::string SettingsPath(const std::string& ProgramDir) {
 }  // namespace
 
 TArgIntForm::TArgIntForm(std::string ProgramDir, TArgIntFormServices Services)
-    : ProgramDirectory(std::move(ProgramDir)), SettingsFile(SettingsPath(ProgramDirectory)) {
+    : ProgramDirectory(std::move(ProgramDir)),
+      SettingsFile(SettingsPath(ProgramDirectory)),
+      QtTranslation(Services.QtTranslationsDirectory) {
   if (Services.MessageBoxes != nullptr) Boxes = Services.MessageBoxes;
   if (Services.FileDialogs != nullptr) Dialogs = Services.FileDialogs;
   if (Services.Clock != nullptr) Clock = Services.Clock;
@@ -96,15 +99,18 @@ TArgIntForm::TArgIntForm(std::string ProgramDir, TArgIntFormServices Services)
   BuildButtonPanel();
   BuildScrollBox();
   BuildMainMenu();
+  FitButtonPanel();
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setFixedHeight(StatusBarHeight);
   setStatusBar(StatusBar1);
 
-  // The client area below the menu bar, status bar included, is 600 x 480. The scroll area gets
+  // The client area below the menu bar, status bar included, is 600 x 480; a panel widened for
+  // its captions widens the window, so that the scroll area keeps its width. The scroll area gets
   // its size now, before any layout has run, because start-up sizes the views from it.
-  resize(MainWindowWidth, MainWindowHeight + menuBar()->sizeHint().height());
-  ScrollBox1->resize(MainWindowWidth - ButtonPanelWidth, MainWindowHeight - StatusBarHeight);
+  constexpr int ScrollBoxWidth = MainWindowWidth - ButtonPanelWidth;
+  resize(ButtonPanel->width() + ScrollBoxWidth, MainWindowHeight + menuBar()->sizeHint().height());
+  ScrollBox1->resize(ScrollBoxWidth, MainWindowHeight - StatusBarHeight);
 
   Platform = std::make_unique<TPlatform>(*this);
   WindowCore = std::make_unique<TMainWindowCore>(*Platform);
@@ -127,6 +133,7 @@ TArgIntForm::~TArgIntForm() {
   State().LineOfArgumentation.reset();
   ScrollBox1->OnResize = nullptr;
   DialArgsPaintBox->PaintsPicture = nullptr;
+  DialArgsPaintBox->BoxToolTip = nullptr;
 }
 
 void TArgIntForm::SetMessageBoxes(TMessageBoxes* NewBoxes) {

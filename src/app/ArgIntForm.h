@@ -12,6 +12,7 @@
 #include "app/FileDialogs.h"
 #include "app/QtClock.h"
 #include "app/QtMessageBoxes.h"
+#include "app/QtTranslation.h"
 #include "app/SpeedButton.h"
 #include "model/Language.h"
 #include "transcript/HeadlessPlatform.h"
@@ -32,8 +33,10 @@ class QTreeWidget;
 namespace palaver {
 
 class TAboutForm;
+struct TDiagramBox;
 class TDiagramPaintBox;
 class TExceptionForm;
+class TLegendForm;
 class TOptionsForm;
 class TReasonConclusionForm;
 class TScrollBox;
@@ -45,6 +48,8 @@ struct TArgIntFormServices {
   TMessageBoxes* MessageBoxes = nullptr;
   TFileDialogs* FileDialogs = nullptr;
   const TClock* Clock = nullptr;
+  // Where Qt's own translations are looked for; empty takes Qt's translations directory.
+  QString QtTranslationsDirectory = {};
 };
 
 // The main window (ArgIntForm): the button panel on the left, the scroll area with the views,
@@ -115,6 +120,10 @@ class TArgIntForm final : public QMainWindow {
   void ShowProgressText(const std::string& FirstLine, const std::string& SecondLine);
   void AddProgressDot();
 
+  // Scrolls the diagram or statements drawing so that a box of what the move added or changed is
+  // in sight, when none is yet.
+  void RevealMove(const TMoveFocus& Focus);
+
   void SetBackEnabled(bool Enabled);
   void SetForwardEnabled(bool Enabled);
   std::string Title() const;
@@ -128,6 +137,8 @@ class TArgIntForm final : public QMainWindow {
   void ShowExceptionForm();
   void ShowAboutForm();
   void ShowOptionsForm();
+  // The legend is not modal: it opens beside the window, or comes to the front when open.
+  void ShowLegendForm();
 
   // --- Click handlers -----------------------------------------------------------------------
   void StatementButtonClick();
@@ -151,6 +162,7 @@ class TArgIntForm final : public QMainWindow {
   void ShowStructureOnlyClick();
   void SwitchLanguageMenuItemClick();
   void About1Click();
+  void Legend1Click();
   void Options1Click();
   void Reasons1Click();
   void BackButtonClick();
@@ -208,6 +220,8 @@ class TArgIntForm final : public QMainWindow {
   std::unique_ptr<TReasonConclusionForm> ReasonConclusionForm;
   std::unique_ptr<TAboutForm> AboutForm;
   std::unique_ptr<TOptionsForm> OptionsForm;
+  // Made the first time it is asked for; a child window of this one.
+  TLegendForm* LegendForm = nullptr;
 
   // --- Main menu ----------------------------------------------------------------------------
   QMenu* File1 = nullptr;
@@ -246,6 +260,7 @@ class TArgIntForm final : public QMainWindow {
   QMenu* Help1 = nullptr;
   QAction* Contents1 = nullptr;
   QAction* HelpSeparator1 = nullptr;
+  QAction* Legend1 = nullptr;
   QAction* About1 = nullptr;
 
  protected:
@@ -260,6 +275,9 @@ class TArgIntForm final : public QMainWindow {
   void BuildButtonPanel();
   void BuildScrollBox();
   void BuildMainMenu();
+  // Sizes the button panel's buttons and boxes to their captions in both languages, and gives
+  // the window the minimum size at which the whole panel shows.
+  void FitButtonPanel();
   void ConnectHandlers();
   void Connect(QAbstractButton* Button, void (TArgIntForm::*Handler)());
   void Connect(QAction* Item, void (TArgIntForm::*Handler)());
@@ -276,6 +294,15 @@ class TArgIntForm final : public QMainWindow {
   // The width the paint surface gets from the scroll area's size (ScrollBox1Resize's rule).
   void ApplySurfaceWidthRule();
   void ApplyCaptions(TLanguage Language);
+  // One row of a caption table: the control and its caption in each language.
+  struct TCaption {
+    QObject* Control;
+    const char* English;
+    const char* Dutch;
+  };
+  std::vector<TCaption> MainWindowCaptions() const;
+  // What a box of the diagram says when pointed at, in the current language; empty for none.
+  std::string DiagramBoxToolTip(const TDiagramBox& Box) const;
   // The captions of the move dialogs: statement, reason/conclusion, exception.
   void ApplyDialogCaptions(TLanguage Language);
   void CreateDialogs();
@@ -292,6 +319,9 @@ class TArgIntForm final : public QMainWindow {
   // Whether the line-of-argumentation view still shows older lines: it is filled only when shown.
   bool TranscriptTextOutdated = false;
 
+  // Qt's own texts follow the program's language; the captions set it, at start-up and at every
+  // switch.
+  TQtTranslation QtTranslation;
   TQtMessageBoxes RealMessageBoxes{this};
   TQtFileDialogs RealFileDialogs{this};
   TQtClock RealClock;

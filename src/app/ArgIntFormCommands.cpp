@@ -45,6 +45,7 @@ void TArgIntForm::ConnectHandlers() {
   Connect(Arguments1, &TArgIntForm::Arguments1Click);
   Connect(ShowStructureOnly, &TArgIntForm::ShowStructureOnlyClick);
   Connect(SwitchLanguageMenuItem, &TArgIntForm::SwitchLanguageMenuItemClick);
+  Connect(Legend1, &TArgIntForm::Legend1Click);
   Connect(About1, &TArgIntForm::About1Click);
   Connect(Options1, &TArgIntForm::Options1Click);
   Connect(Reasons1, &TArgIntForm::Reasons1Click);

@@ -8,6 +8,7 @@
 
 #include "session/ProgramState.h"
 #include "app/ArgIntForm.h"
+#include "app/LegendForm.h"
 
 namespace palaver {
 
@@ -15,13 +16,6 @@ namespace {
 
 constexpr const char* NewLineTitleEnglish = "Palaver - New line of argumentation";
 constexpr const char* NewLineTitleDutch = "Palaver - Nieuw betoog";
-
-// One row of a caption table: the control and its caption in each language.
-struct TCaption {
-  QObject* Control;
-  const char* English;
-  const char* Dutch;
-};
 
 void SetCaption(QObject* Control, const QString& Caption) {
   if (auto* Box = qobject_cast<QGroupBox*>(Control))
@@ -36,8 +30,8 @@ void SetCaption(QObject* Control, const QString& Caption) {
 
 }  // namespace
 
-void TArgIntForm::ApplyCaptions(TLanguage Language) {
-  const TCaption MainWindowTable[] = {
+std::vector<TArgIntForm::TCaption> TArgIntForm::MainWindowCaptions() const {
+  return {
       {ArgueGroupBox, "Argue", "Redeneer"},
       {StatementButton, "Statement", "Bewering"},
       {ReasonConclusionButton, "Reason/conclusion", "Reden/conclusie"},
@@ -71,10 +65,15 @@ void TArgIntForm::ApplyCaptions(TLanguage Language) {
       {ShowStructureOnly, "&Show structure only", "Toon alleen &structuur"},
       {SwitchLanguageMenuItem, "Switch &language (to Dutch)", "Wissel &taal (naar Engels)"},
       {Help1, "&Help", "&Help"},
+      {Legend1, "&Legend...", "&Legenda..."},
       {About1, "&About...", "In&fo..."},
   };
+}
+
+void TArgIntForm::ApplyCaptions(TLanguage Language) {
   const bool Dutch = Language == TLanguage::Dutch;
-  for (const TCaption& Row : MainWindowTable)
+  QtTranslation.Apply(Language);
+  for (const TCaption& Row : MainWindowCaptions())
     SetCaption(Row.Control, QString::fromUtf8(Dutch ? Row.Dutch : Row.English));
 
   // The title follows the language only while it names no file.
@@ -82,6 +81,7 @@ void TArgIntForm::ApplyCaptions(TLanguage Language) {
     SetTitle(Dutch ? NewLineTitleDutch : NewLineTitleEnglish);
 
   ApplyDialogCaptions(Language);
+  if (LegendForm != nullptr) LegendForm->ApplyLanguage(Language);
   State().Language = Language;
 }
 

@@ -9,8 +9,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "app/ArgIntForm.h"
 #include "app/DiagramPaintBox.h"
@@ -76,7 +80,95 @@ QAction* AddSeparator(QMenu* Menu, const char* Name, bool Visible = true) {
   return Separator;
 }
 
+// The width a button needs to show Caption whole in its font and style: the caption's width
+// with its accelerator mark, and the frame and margins the style puts around it. A push button's
+// own size hint is no measure: styles give text buttons a generous minimum width.
+int CaptionWidth(QAbstractButton* Button, const QString& Caption) {
+  const QSize Text = Button->fontMetrics().size(Qt::TextShowMnemonic, Caption);
+  if (auto* Push = qobject_cast<QPushButton*>(Button)) {
+    QStyleOptionButton Option;
+    Option.initFrom(Push);
+    Option.text = Caption;
+    constexpr int Wide = 400;  // above any minimum a style imposes
+    const QSize Frame = Push->style()->sizeFromContents(QStyle::CT_PushButton, &Option,
+                                                        QSize(Wide, Text.height()), Push);
+    return Text.width() + Frame.width() - Wide;
+  }
+  auto* Tool = qobject_cast<QToolButton*>(Button);
+  const QString Kept = Button->text();
+  Button->setText(Caption);
+  const int Width = Tool != nullptr ? Tool->sizeHint().width() : Button->sizeHint().width();
+  Button->setText(Kept);
+  return Width;
+}
+
+// The width a group box needs for its title, with the frame's margins on both sides.
+int TitleWidth(QGroupBox* Box, const QString& Title) {
+  return Box->fontMetrics().size(Qt::TextShowMnemonic, Title).width() + 2 * 8 + 8;
+}
+
 }  // namespace
+
+void TArgIntForm::FitButtonPanel() {
+  // The designed panel, kept wherever the captions fit it: boxes 121 wide with buttons of 105
+  // at 8 from their left, Back and Forward 49 wide side by side. A caption fits when the style
+  // finds room for it with its usual margins; one that would touch the button's frame does not.
+  constexpr int Margin = 8;
+  constexpr int DesignedButtonWidth = 105;
+  constexpr int DesignedHalfWidth = 49;
+  constexpr int ButtonHeight = 25;
+  constexpr int ButtonPitch = 32;
+
+  int ButtonWidth = DesignedButtonWidth;
+  int HalfWidth = DesignedHalfWidth;
+  int BoxWidth = 0;
+  for (const TCaption& Row : MainWindowCaptions()) {
+    for (const char* Caption : {Row.English, Row.Dutch}) {
+      const QString Text = QString::fromUtf8(Caption);
+      if (Row.Control == BackButton || Row.Control == ForwardButton)
+        HalfWidth =
+            std::max(HalfWidth, CaptionWidth(static_cast<QAbstractButton*>(Row.Control), Text));
+      else if (auto* Button = qobject_cast<QAbstractButton*>(Row.Control);
+               Button != nullptr && ButtonPanel->isAncestorOf(Button))
+        ButtonWidth = std::max(ButtonWidth, CaptionWidth(Button, Text));
+      else if (auto* Box = qobject_cast<QGroupBox*>(Row.Control);
+               Box != nullptr && ButtonPanel->isAncestorOf(Box))
+        BoxWidth = std::max(BoxWidth, TitleWidth(Box, Text));
+    }
+  }
+  // Back and Forward, of one width, stay side by side while they fit beside each other;
+  // otherwise each gets a row of its own, as wide as the other buttons.
+  const bool SideBySide = 2 * HalfWidth + 7 <= ButtonWidth;
+  if (!SideBySide) ButtonWidth = std::max(ButtonWidth, HalfWidth);
+  BoxWidth = std::max(BoxWidth, ButtonWidth + 2 * Margin);
+
+  const auto PlaceColumn = [&](QGroupBox* Box, int Top, std::initializer_list<QWidget*> Buttons) {
+    int ButtonTop = 16;
+    for (QWidget* Button : Buttons) {
+      Button->setGeometry(Margin, ButtonTop, ButtonWidth, ButtonHeight);
+      ButtonTop += ButtonPitch;
+    }
+    Box->setGeometry(Margin, Top, BoxWidth, ButtonTop - ButtonPitch + ButtonHeight + Margin);
+  };
+  PlaceColumn(ArgueGroupBox, 8, {StatementButton, ReasonConclusionButton, ExceptionButton});
+  PlaceColumn(
+      ViewGroupBox, 128,
+      {ViewLineOfArgumentationSpeedButton, ViewStatements2SpeedButton, ViewDialArgsSpeedButton});
+  if (SideBySide) {
+    LineOfArgGroupBox->setGeometry(Margin, 248, BoxWidth, 49);
+    BackButton->setGeometry(Margin, 16, HalfWidth, ButtonHeight);
+    ForwardButton->setGeometry(Margin + ButtonWidth - HalfWidth, 16, HalfWidth, ButtonHeight);
+  } else {
+    PlaceColumn(LineOfArgGroupBox, 248, {BackButton, ForwardButton});
+  }
+
+  // The window may be made smaller, but never so small that the panel is cut off: the panel is
+  // as high as its boxes, and the diagram beside it keeps at least the panel's width.
+  const int PanelWidth = BoxWidth + 2 * Margin;
+  ButtonPanel->setFixedWidth(PanelWidth);
+  ButtonPanel->setMinimumHeight(LineOfArgGroupBox->geometry().bottom() + 1 + Margin);
+  ScrollBox1->setMinimumWidth(PanelWidth);
+}
 
 void TArgIntForm::BuildButtonPanel() {
   ButtonPanel = Named(new QWidget(centralWidget()), "ButtonPanel");
@@ -145,6 +237,7 @@ void TArgIntForm::BuildScrollBox() {
     const TViewButton Down = ViewButtonDown();
     return Down == TViewButton::Arguments || Down == TViewButton::Statements;
   };
+  DialArgsPaintBox->BoxToolTip = [this](const TDiagramBox& Box) { return DiagramBoxToolTip(Box); };
   DialArgsPaintBox->hide();
 
   StatementsListView = MakeTreeWidget(Contents, "StatementsListView");
@@ -224,6 +317,7 @@ void TArgIntForm::BuildMainMenu() {
   Help1 = AddMenu(Bar, "Help1", "&Help");
   Contents1 = AddItem(Help1, "Contents1", "&Contents", false);
   HelpSeparator1 = AddSeparator(Help1, "HelpSeparator1", false);
+  Legend1 = AddItem(Help1, "Legend1", "&Legend...");
   About1 = AddItem(Help1, "About1", "&About...");
 }
 

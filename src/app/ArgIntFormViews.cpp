@@ -22,6 +22,12 @@ const TArgumentationStage* CurrentStage() {
   return Line && Line->CurrentStage ? Line->CurrentStage.get() : nullptr;
 }
 
+// The drawings keep the stage they were drawn from alive.
+PArgumentationStage SharedCurrentStage() {
+  const auto& Line = State().LineOfArgumentation;
+  return Line ? Line->CurrentStage : nullptr;
+}
+
 }  // namespace
 
 void TArgIntForm::ShowOnlyView(QWidget* View) {
@@ -44,13 +50,13 @@ void TArgIntForm::ApplySurfaceWidthRule() {
 void TArgIntForm::ShowDiagram() {
   DialArgsPaintBox->SetSurfaceHeight(0);
   DialArgsPaintBox->show();
-  if (const TArgumentationStage* Stage = CurrentStage()) {
-    DialArgsPaintBox->DrawDiagram(*Stage, StructureOnlyChecked());
+  if (const PArgumentationStage Stage = SharedCurrentStage()) {
+    DialArgsPaintBox->DrawDiagram(Stage, StructureOnlyChecked());
     // A diagram taller than the scroll area brings the vertical scroll bar, which leaves the
     // surface less room: the diagram is laid out once more at the narrower width.
     if (DialArgsPaintBox->SurfaceHeight() > ScrollBox1->height()) {
       ApplySurfaceWidthRule();
-      DialArgsPaintBox->DrawDiagram(*Stage, StructureOnlyChecked());
+      DialArgsPaintBox->DrawDiagram(Stage, StructureOnlyChecked());
     }
   }
   ViewButtons.SetDown(ViewDialArgsSpeedButton);
@@ -60,8 +66,8 @@ void TArgIntForm::ShowDiagram() {
 void TArgIntForm::ShowStatementsDiagram() {
   // The height is not reset here: the statements drawing only ever grows the surface.
   DialArgsPaintBox->show();
-  if (const TArgumentationStage* Stage = CurrentStage())
-    DialArgsPaintBox->DrawStatements(*Stage, StructureOnlyChecked());
+  if (const PArgumentationStage Stage = SharedCurrentStage())
+    DialArgsPaintBox->DrawStatements(Stage, StructureOnlyChecked());
   ViewButtons.SetDown(ViewStatements2SpeedButton);
   ShowOnlyView(DialArgsPaintBox);
 }

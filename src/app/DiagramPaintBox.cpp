@@ -1,10 +1,12 @@
 #include "app/DiagramPaintBox.h"
 
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
-#include "model/ArgumentationStage.h"
+#include "views/QtText.h"
 
 namespace palaver {
 
@@ -47,25 +49,63 @@ void TDiagramPaintBox::SetSurfaceHeight(int Height) {
   SyncWidgetSize();
 }
 
-void TDiagramPaintBox::DrawDiagram(const TArgumentationStage& Stage, bool ShowStructureOnly) {
+void TDiagramPaintBox::DrawDiagram(const PArgumentationStage& Stage, bool ShowStructureOnly) {
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
-  Layout->DrawDiagram(Stage);
+  this->Stage = Stage;
+  Layout->DrawDiagram(*Stage);
   SyncWidgetSize();
   update();
 }
 
-void TDiagramPaintBox::DrawStatements(const TArgumentationStage& Stage, bool ShowStructureOnly) {
+void TDiagramPaintBox::DrawStatements(const PArgumentationStage& Stage, bool ShowStructureOnly) {
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
-  Layout->DrawStatements(Stage);
+  this->Stage = Stage;
+  Layout->DrawStatements(*Stage);
   SyncWidgetSize();
   update();
 }
 
 void TDiagramPaintBox::ClearPicture() {
   Layout->Picture.ClearPrimitives();
+  Stage.reset();
   update();
+}
+
+bool TDiagramPaintBox::event(QEvent* Event) {
+  if (Event->type() != QEvent::ToolTip) return QWidget::event(Event);
+  const auto* Help = static_cast<QHelpEvent*>(Event);
+  const TDiagramBox* Box = nullptr;
+  if (Stage && BoxToolTip && (!PaintsPicture || PaintsPicture()))
+    Box = Layout->Picture.BoxAt(Help->pos().x(), Help->pos().y());
+  const std::string Text = Box != nullptr ? BoxToolTip(*Box) : std::string();
+  if (Text.empty()) {
+    QToolTip::hideText();
+    Event->ignore();
+    return true;
+  }
+  // Rich text, so that a long line wraps, and at a width that reads well rather than in the
+  // narrow column a tooltip wraps to by itself. The tip goes when the pointer leaves the box.
+  const QStringList Lines = ToQString(Text).split(QLatin1Char('\n'));
+  const QFontMetrics Metrics(QToolTip::font());
+  const int WrapWidth = Metrics.averageCharWidth() * 64;
+  QString Body;
+  bool Long = false;
+  for (qsizetype I = 0; I < Lines.size(); ++I) {
+    Body += (I > 0 ? QStringLiteral("<br>") : QString()) + Lines[I].toHtmlEscaped();
+    Long = Long || Metrics.horizontalAdvance(Lines[I]) > WrapWidth;
+  }
+  const QString Html =
+      Long ? QStringLiteral(
+                 "<qt><table width=\"%1\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>%2"
+                 "</td></tr></table></qt>")
+                 .arg(WrapWidth)
+                 .arg(Body)
+           : QStringLiteral("<qt>%1</qt>").arg(Body);
+  const TDiagramRect& B = Box->Bounds;
+  QToolTip::showText(Help->globalPos(), Html, this, QRect(B.Left, B.Top, B.Width(), B.Height()));
+  return true;
 }
 
 void TDiagramPaintBox::paintEvent(QPaintEvent* Event) {

@@ -3,18 +3,21 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
+#include "model/ArgumentationStage.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
 
 namespace palaver {
 
-class TArgumentationStage;
-
 // The paint surface of the diagram and of the statements drawing (DialArgsPaintBox). It keeps
 // the last layout: the drawing calls lay the picture out, growing the surface as they go, and a
 // paint request paints only the primitives that meet the exposed area. The widget's size is the
 // surface's: width as set, height as drawn.
+//
+// The surface keeps the stage it drew from, so that the boxes of its picture, which point into
+// that stage, can be asked what they show for as long as the picture is there.
 class TDiagramPaintBox final : public QWidget {
  public:
   explicit TDiagramPaintBox(QWidget* Parent);
@@ -26,8 +29,10 @@ class TDiagramPaintBox final : public QWidget {
   void SetSurfaceHeight(int Height);
 
   // Clear the surface and draw the whole picture from the stage.
-  void DrawDiagram(const TArgumentationStage& Stage, bool ShowStructureOnly);
-  void DrawStatements(const TArgumentationStage& Stage, bool ShowStructureOnly);
+  void DrawDiagram(const PArgumentationStage& Stage, bool ShowStructureOnly);
+  void DrawStatements(const PArgumentationStage& Stage, bool ShowStructureOnly);
+  // The stage the picture was drawn from; none once the picture is dropped.
+  const PArgumentationStage& DrawnStage() const { return Stage; }
 
   const TDiagramPicture& Picture() const { return Layout->Picture; }
   // Drops the picture, so the surface shows white at its present size until the next drawing.
@@ -36,8 +41,11 @@ class TDiagramPaintBox final : public QWidget {
   // Whether a paint request shows the picture: only while the drawing it holds is the selected
   // view. Unset, it always does.
   std::function<bool()> PaintsPicture;
+  // The tooltip of a box of the picture (UTF-8, lines separated by "\n"); empty for none.
+  std::function<std::string(const TDiagramBox&)> BoxToolTip;
 
  protected:
+  bool event(QEvent* Event) override;
   void paintEvent(QPaintEvent* Event) override;
 
  private:
@@ -49,6 +57,7 @@ class TDiagramPaintBox final : public QWidget {
 
   std::unique_ptr<TQtTextMeasurer> Measurer;
   std::unique_ptr<TDiagramLayout> Layout;
+  PArgumentationStage Stage;
 };
 
 }  // namespace palaver

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 #include "views/QtText.h"
 
@@ -13,9 +14,10 @@ namespace {
 // QFileDialog takes the patterns of a filter from the last parenthesised part of its text. The
 // description already ends in its patterns ("All files (*.*)"), so the patterns the dialog really
 // uses are appended as a second part and hidden from view. "*.*" means every file, here also the
-// ones without a dot in their name.
+// ones without a dot in their name. Qt separates several patterns by blanks, not semicolons.
 QString DialogFilter(const TFileFilter& Filter) {
-  const std::string Pattern = Filter.Pattern == "*.*" ? "*" : Filter.Pattern;
+  std::string Pattern = Filter.Pattern == "*.*" ? "*" : Filter.Pattern;
+  std::replace(Pattern.begin(), Pattern.end(), ';', ' ');
   return ToQString(Filter.Description + " (" + Pattern + ")");
 }
 

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "session/ProgramState.h"
 #include "views/QtText.h"
 
 namespace palaver {
@@ -29,6 +30,20 @@ TAnswer AnswerOf(QMessageBox::StandardButton Button) {
   }
 }
 
+// The titles belong with the buttons, which Qt words in the program's language, so they follow
+// the language too, at the moment the box is shown.
+QString TitleIn(const char* English, const char* Dutch) {
+  return QString::fromUtf8(State().Language == TLanguage::Dutch ? Dutch : English);
+}
+
+QString WarningTitle() {
+  return TitleIn("Warning", "Waarschuwing");
+}
+
+QString ConfirmTitle() {
+  return TitleIn("Confirm", "Bevestigen");
+}
+
 // Shows a modal box and returns the button that closed it. Escape and the close box both "click"
 // the escape button, so the answer is always one of the box's own buttons.
 TAnswer Ask(QWidget* Parent, QMessageBox::Icon Icon, const QString& Title, const std::string& Text,
@@ -43,22 +58,21 @@ TAnswer Ask(QWidget* Parent, QMessageBox::Icon Icon, const QString& Title, const
 }  // namespace
 
 void TQtMessageBoxes::Warning(const std::string& Text) {
-  Ask(Parent, QMessageBox::Warning, QStringLiteral("Warning"), Text, QMessageBox::Ok,
-      QMessageBox::Ok);
+  Ask(Parent, QMessageBox::Warning, WarningTitle(), Text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 TAnswer TQtMessageBoxes::WarningYesNo(const std::string& Text) {
-  return Ask(Parent, QMessageBox::Warning, QStringLiteral("Warning"), Text,
-             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  return Ask(Parent, QMessageBox::Warning, WarningTitle(), Text, QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::No);
 }
 
 TAnswer TQtMessageBoxes::WarningYesNoCancel(const std::string& Text) {
-  return Ask(Parent, QMessageBox::Warning, QStringLiteral("Warning"), Text,
+  return Ask(Parent, QMessageBox::Warning, WarningTitle(), Text,
              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
 TAnswer TQtMessageBoxes::Confirmation(const std::string& Text) {
-  return Ask(Parent, QMessageBox::Question, QStringLiteral("Confirm"), Text,
+  return Ask(Parent, QMessageBox::Question, ConfirmTitle(), Text,
              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 

@@ -7,9 +7,10 @@ class QWidget;
 namespace palaver {
 
 // The program's message boxes as modal QMessageBoxes over the main window: a warning box titled
-// "Warning", a confirmation box titled "Confirm", each with exactly its buttons, Yes as the
-// default and Escape (or closing the box) giving No, or Cancel where the box has it. The general
-// error display is a critical box titled "Palaver".
+// "Warning" ("Waarschuwing" in Dutch), a confirmation box titled "Confirm" ("Bevestigen"), each
+// with exactly its buttons, Yes as the default and Escape (or closing the box) giving No, or
+// Cancel where the box has it. The buttons carry Qt's own words, Dutch while Qt's Dutch
+// translation is installed. The general error display is a critical box titled "Palaver".
 class TQtMessageBoxes final : public TMessageBoxes {
  public:
   explicit TQtMessageBoxes(QWidget* Parent) : Parent(Parent) {}

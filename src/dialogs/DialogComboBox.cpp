@@ -1,11 +1,28 @@
 #include "dialogs/DialogComboBox.h"
 
+#include <QCollator>
 #include <QLineEdit>
+#include <QLocale>
 #include <algorithm>
+#include <numeric>
 
 #include "views/QtText.h"
 
 namespace palaver {
+
+namespace {
+
+// The alphabetical order of the language: accented letters sort with their base letter and
+// case plays no part (sentences that differ only in case compare equal).
+QCollator SentenceCollator(TLanguage Language) {
+  QCollator Collator(Language == TLanguage::Dutch
+                         ? QLocale(QLocale::Dutch, QLocale::Netherlands)
+                         : QLocale(QLocale::English, QLocale::UnitedStates));
+  Collator.setCaseSensitivity(Qt::CaseInsensitive);
+  return Collator;
+}
+
+}  // namespace
 
 TDialogComboBox::TDialogComboBox(QWidget* Parent) : QComboBox(Parent) {
   setEditable(true);
@@ -30,15 +47,26 @@ void TDialogComboBox::SetSentence(const std::string& Text) {
   ProgramSetsText = false;
 }
 
-void TDialogComboBox::SetSentences(const std::vector<std::string>& Sentences) {
-  QStringList Items;
-  Items.reserve(static_cast<qsizetype>(Sentences.size()));
+void TDialogComboBox::SetSentences(const std::vector<std::string>& Sentences, TLanguage Language) {
+  QStringList Texts;
+  Texts.reserve(static_cast<qsizetype>(Sentences.size()));
   for (const std::string& S : Sentences)
-    Items.push_back(ToQString(S));
-  // Stable, so sentences that differ only in case keep the order of the stage.
-  std::stable_sort(Items.begin(), Items.end(), [](const QString& A, const QString& B) {
-    return QString::compare(A, B, Qt::CaseInsensitive) < 0;
-  });
+    Texts.push_back(ToQString(S));
+  // One sort key per sentence, so a long list is not collated afresh at every comparison.
+  const QCollator Collator = SentenceCollator(Language);
+  std::vector<QCollatorSortKey> Keys;
+  Keys.reserve(Sentences.size());
+  for (const QString& Text : Texts)
+    Keys.push_back(Collator.sortKey(Text));
+  std::vector<std::size_t> Order(Sentences.size());
+  std::iota(Order.begin(), Order.end(), std::size_t{0});
+  // Stable, so sentences that compare equal keep the order of the stage.
+  std::stable_sort(Order.begin(), Order.end(),
+                   [&Keys](std::size_t A, std::size_t B) { return Keys[A].compare(Keys[B]) < 0; });
+  QStringList Items;
+  Items.reserve(Texts.size());
+  for (const std::size_t I : Order)
+    Items.push_back(Texts[static_cast<qsizetype>(I)]);
 
   // Clearing and filling an editable combo box moves its current item and with it the text;
   // the text the dialog set must survive.

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Language.h"
+
 namespace palaver {
 
 // The editable combo box of the move dialogs: free text plus a drop-down list of sentences.
@@ -23,9 +25,9 @@ class TDialogComboBox final : public QComboBox {
   // The text as a sentence.
   std::string Sentence() const;
   void SetSentence(const std::string& Text);
-  // Replaces the list; it shows the sentences sorted alphabetically, ignoring case. The text
-  // stays as it was.
-  void SetSentences(const std::vector<std::string>& Sentences);
+  // Replaces the list; it shows the sentences sorted alphabetically, ignoring case, as the
+  // language sorts words (so "Één" comes among the E's). The text stays as it was.
+  void SetSentences(const std::vector<std::string>& Sentences, TLanguage Language);
   std::vector<std::string> ListedSentences() const;
   void SelectWholeText();
 

@@ -167,7 +167,7 @@ void TMoveDialog::FillWithStatements(TDialogComboBox& Box) {
   std::vector<std::string> Sentences;
   for (const PStatement& S : State().LineOfArgumentation->CurrentStage->Statements)
     Sentences.push_back(S->Sentence);
-  Box.SetSentences(Sentences);
+  Box.SetSentences(Sentences, State().Language);
 }
 
 void TMoveDialog::PresetType(const TDialogComboBox& Box, TRadioGroup& Group) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "session/PlatformError.h"
+#include "session/TextEncoding.h"
 
 namespace palaver {
 
@@ -87,13 +88,14 @@ std::string TProfileFile::ReadString(std::string_view Section, std::string_view 
                                      std::string_view Default) const {
   const auto Bytes = ReadWholeFile(FilePath);
   if (!Bytes) return std::string(Default);
-  const auto Lines = SplitLines(*Bytes);
+  const auto Lines = SplitLines(TextOfFileBytes(*Bytes));
   const auto Range = FindSection(Lines, Section);
   if (!Range) return std::string(Default);
   for (std::size_t I = Range->Header + 1; I < Range->End; ++I) {
     const auto Line = ClassifyLine(Lines[I]);
     if (Line.Kind == TProfileLine::TKind::Key && SameIgnoringCase(Line.Name, Key))
-      return std::string(Line.Value.substr(0, MaxProfileValueLength));
+      return std::string(
+          Line.Value.substr(0, WholeCharacterPrefixLength(Line.Value, MaxProfileValueLength)));
   }
   return std::string(Default);
 }
@@ -102,7 +104,8 @@ void TProfileFile::WriteString(std::string_view Section, std::string_view Key,
                                std::string_view Value) {
   std::vector<std::string> Lines;
   if (const auto Bytes = ReadWholeFile(FilePath)) {
-    Lines = SplitLines(*Bytes);
+    // A file edited on Windows may be in its code page; it is written back as UTF-8, whole.
+    Lines = SplitLines(TextOfFileBytes(*Bytes));
   } else {
     // Something that exists but cannot be read (a directory, no permission) must not be
     // overwritten by a file holding this one key.

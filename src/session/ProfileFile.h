@@ -16,7 +16,9 @@ namespace palaver {
 //   we do not know included), appends a new key after the last key of its section and a new
 //   section at the end of the file; the first write creates the file;
 // - the file is read afresh on every call, so edits made by hand during a run are seen.
-// Lines are written with CR LF and read with CR LF, LF or a lone CR.
+// Lines are written with CR LF and read with CR LF, LF or a lone CR. The file is read as UTF-8
+// when it is valid UTF-8 and as Windows-1252 otherwise (TextOfFileBytes), and written as UTF-8;
+// a value's 1023 characters are counted in bytes and never end inside a character.
 class TProfileFile {
  public:
   explicit TProfileFile(std::string Path) : FilePath(std::move(Path)) {}

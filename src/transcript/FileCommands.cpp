@@ -23,8 +23,10 @@ bool IsDutch() {
 
 TFileDialogOptions OpenDialogOptions(TLanguage Language) {
   TFileDialogOptions Options;
+  // The Dutch filter names ".btg", but Save gives ".lin" in both languages: the filter lists
+  // both, so a file just saved is found again.
   if (Language == TLanguage::Dutch)
-    Options.Filters = {{"Betogen (*.btg)", "*.btg"}, {"Alle bestanden (*.*)", "*.*"}};
+    Options.Filters = {{"Betogen (*.btg;*.lin)", "*.btg;*.lin"}, {"Alle bestanden (*.*)", "*.*"}};
   else
     Options.Filters = {{"Lines of argumentation (*.lin)", "*.lin"}, {"All files (*.*)", "*.*"}};
   return Options;

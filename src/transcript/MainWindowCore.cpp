@@ -38,25 +38,39 @@ void TMainWindowCore::EnableBackWhenMoves() {
 
 // --- Moves ---------------------------------------------------------------------------------
 
+// A move the user refused (by answering No to a question about it) adds no move to the line and
+// has nothing to bring into sight; nor has a move of a replay, which shows nothing until its end.
+
+void TMainWindowCore::RevealMove(const TMoveFocus& Focus) {
+  if (State().RefreshViews) Platform.RevealMove(Focus);
+}
+
 bool TMainWindowCore::StatementMove(const PStatement& S) {
   const bool Made = State().LineOfArgumentation->DoStatementMove(S);
   RefreshCurrentView();
   EnableBackWhenMoves();
+  if (Made) RevealMove({S->Sentence, {}, {}});
   Platform.RecoveryDue();
   return Made;
 }
 
 void TMainWindowCore::ReasonConclusionMove(const PReasonConclusion& C) {
+  const int Moves = State().LineOfArgumentation->ArgumentationMoves.Count();
   State().LineOfArgumentation->DoReasonConclusionMove(C);
   EnableBackWhenMoves();
   RefreshCurrentView();
+  if (State().LineOfArgumentation->ArgumentationMoves.Count() > Moves)
+    RevealMove({C->Reason->Sentence, C->Conclusion->Sentence, {}});
   Platform.RecoveryDue();
 }
 
 void TMainWindowCore::ExceptionMove(const PReasonConclusion& C) {
+  const int Moves = State().LineOfArgumentation->ArgumentationMoves.Count();
   State().LineOfArgumentation->DoExceptionMove(C);
   EnableBackWhenMoves();
   RefreshCurrentView();
+  if (State().LineOfArgumentation->ArgumentationMoves.Count() > Moves && !C->Exceptions.Empty())
+    RevealMove({C->Exceptions[0]->Sentence, C->Conclusion->Sentence, C->Reason->Sentence});
   Platform.RecoveryDue();
 }
 

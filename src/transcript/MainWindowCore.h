@@ -114,6 +114,7 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   // text put into the view and replayed, and the result marked as changed.
   void ReplayIntoNewLine(std::vector<std::string> Lines);
   void EnableBackWhenMoves();
+  void RevealMove(const TMoveFocus& Focus);
   void SetTitleFromFileName();
   // What a Save writes: the one place that says it, for the file and for the recovery copy.
   std::vector<std::string> LinesToSave() const;

@@ -14,6 +14,7 @@ class TMessageBoxes;
 enum class TViewButton { None, LineOfArgumentation, Statements, Arguments };
 
 // One entry of a file dialog's filter list, e.g. {"Lines of argumentation (*.lin)", "*.lin"}.
+// Several patterns are separated by semicolons: "*.btg;*.lin".
 struct TFileFilter {
   std::string Description;
   std::string Pattern;
@@ -32,6 +33,15 @@ struct TFileDialogOptions {
 // The open and save dialogs of the main window, English or Dutch.
 TFileDialogOptions OpenDialogOptions(TLanguage Language);
 TFileDialogOptions SaveDialogOptions(TLanguage Language);
+
+// What a move added or changed, by sentence, for the window to bring into sight. A statement
+// move names its statement; a reason/conclusion move its reason, with the conclusion of the
+// step; an exception move its exception, with the conclusion and reason of the step it attacks.
+struct TMoveFocus {
+  std::string Statement;
+  std::string Conclusion;
+  std::string Reason;
+};
 
 // What the main window provides to its toolkit-neutral core. The Qt window implements it with
 // its widgets; HeadlessPlatform keeps the same state in memory for tests and palaver-cli.
@@ -66,6 +76,10 @@ class TMainWindowPlatform {
   virtual void ShowTranscriptView() = 0;
 
   virtual void SetTitle(const std::string& Title) = 0;
+
+  // After a move, once the view shows it: scrolls the diagram so that what the move added or
+  // changed is in sight, unless it is already. A window without a diagram does nothing.
+  virtual void RevealMove(const TMoveFocus&) {}
 
   // The check mark of Options, "&Show structure only".
   virtual bool ShowStructureOnly() const = 0;

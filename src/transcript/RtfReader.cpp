@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "session/TextEncoding.h"
+
 namespace palaver {
 
 namespace {
@@ -17,13 +19,6 @@ constexpr std::size_t MaxGroupDepth = 256;
 constexpr long MaxParameter = 1'000'000'000;
 
 constexpr char32_t ReplacementCharacter = 0xFFFD;
-
-// Windows code page 1252 from 0x80 to 0x9F; the rest of its upper half is Latin-1. The five
-// unassigned bytes map to the C1 control of the same number, as Windows itself maps them.
-constexpr std::array<char16_t, 32> Cp1252Upper = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Destinations whose text is not document text. Any group marked with \* is skipped as well,
 // since this reader knows none of the optional destinations.
@@ -53,24 +48,6 @@ int HexValue(char C) {
   if (C >= 'a' && C <= 'f') return C - 'a' + 10;
   if (C >= 'A' && C <= 'F') return C - 'A' + 10;
   return -1;
-}
-
-void AppendUtf8(std::string& Out, char32_t C) {
-  if (C < 0x80) {
-    Out += static_cast<char>(C);
-  } else if (C < 0x800) {
-    Out += static_cast<char>(0xC0 | (C >> 6));
-    Out += static_cast<char>(0x80 | (C & 0x3F));
-  } else if (C < 0x10000) {
-    Out += static_cast<char>(0xE0 | (C >> 12));
-    Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-    Out += static_cast<char>(0x80 | (C & 0x3F));
-  } else {
-    Out += static_cast<char>(0xF0 | (C >> 18));
-    Out += static_cast<char>(0x80 | ((C >> 12) & 0x3F));
-    Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-    Out += static_cast<char>(0x80 | (C & 0x3F));
-  }
 }
 
 // What a group inherits from its parent and may change for itself.
@@ -122,6 +99,7 @@ class TRtfParser {
   long FallbackLeft = 0;
   char32_t HighSurrogate = 0;
   bool Utf8CodePage = false;
+  std::string Utf8Bytes;
 
   TGroupState& Group() { return Groups.back(); }
 
@@ -130,7 +108,17 @@ class TRtfParser {
     return std::move(Out);
   }
 
+  // In a document whose code page is UTF-8 the bytes of one character may come as separate
+  // \'hh escapes, so they are gathered and checked as a run. A run that is not UTF-8 after all
+  // is read as Windows-1252, so the text we hand on is always UTF-8.
+  void FlushUtf8Bytes() {
+    if (Utf8Bytes.empty()) return;
+    Out += IsValidUtf8(Utf8Bytes) ? Utf8Bytes : Windows1252ToUtf8(Utf8Bytes);
+    Utf8Bytes.clear();
+  }
+
   void FlushSurrogate() {
+    FlushUtf8Bytes();
     if (HighSurrogate == 0) return;
     HighSurrogate = 0;
     AppendUtf8(Out, ReplacementCharacter);
@@ -157,11 +145,11 @@ class TRtfParser {
     if (Byte < 0x20 && Byte != '\t') return;
     if (Byte < 0x80) return Emit(Byte);
     if (Utf8CodePage) {
-      FlushSurrogate();
-      Out += static_cast<char>(Byte);
+      if (HighSurrogate != 0) FlushSurrogate();
+      Utf8Bytes += static_cast<char>(Byte);
       return;
     }
-    Emit(Byte < 0xA0 ? Cp1252Upper[Byte - 0x80] : char32_t{Byte});
+    Emit(Windows1252Character(Byte));
   }
 
   void Character(char32_t C) {

@@ -2,6 +2,7 @@
 
 #include "session/PlatformError.h"
 #include "session/ProfileFile.h"
+#include "session/TextEncoding.h"
 #include "transcript/RtfReader.h"
 
 namespace palaver {
@@ -9,7 +10,7 @@ namespace palaver {
 std::vector<std::string> SplitTranscriptLines(std::string_view Text) {
   std::vector<std::string> Lines;
   const auto Take = [&Lines](std::string_view Line) {
-    Lines.emplace_back(Line.substr(0, MaxTranscriptLineLength));
+    Lines.emplace_back(Line.substr(0, WholeCharacterPrefixLength(Line, MaxTranscriptLineLength)));
   };
   std::size_t Start = 0;
   for (std::size_t I = 0; I < Text.size(); ++I) {
@@ -22,15 +23,23 @@ std::vector<std::string> SplitTranscriptLines(std::string_view Text) {
   return Lines;
 }
 
+std::optional<std::vector<std::string>> TranscriptLinesOfBytes(std::string_view Bytes) {
+  // The whole file is decoded before it is split, so that every line of it is read in the one
+  // encoding the file has and the line cut sees whole characters.
+  if (!LooksLikeRtf(Bytes)) return SplitTranscriptLines(TextOfFileBytes(Bytes));
+  // A file that announces rich text but is not well-formed rich text is refused as a whole
+  // rather than shown as its raw markup.
+  const auto Text = RtfToPlainText(Bytes);
+  if (!Text) return std::nullopt;
+  return SplitTranscriptLines(*Text);
+}
+
 std::vector<std::string> LoadTranscriptFile(const std::string& Path) {
   const auto Bytes = ReadWholeFile(Path);
   if (!Bytes) throw TPlatformError(CannotOpenFileMessage(Path));
-  if (!LooksLikeRtf(*Bytes)) return SplitTranscriptLines(*Bytes);
-  // A file that announces rich text but is not well-formed rich text is refused as a whole
-  // rather than shown as its raw markup.
-  const auto Text = RtfToPlainText(*Bytes);
-  if (!Text) throw TPlatformError(FailedToLoadStreamMessage());
-  return SplitTranscriptLines(*Text);
+  auto Lines = TranscriptLinesOfBytes(*Bytes);
+  if (!Lines) throw TPlatformError(FailedToLoadStreamMessage());
+  return std::move(*Lines);
 }
 
 void SaveTranscriptFile(const std::string& Path, const std::vector<std::string>& Lines) {

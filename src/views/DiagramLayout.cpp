@@ -65,8 +65,11 @@ void TDiagramLayout::DrawDiagram(const TArgumentationStage& Stage) {
 void TDiagramLayout::DrawStatements(const TStatements& Statements) {
   ClearSurface();
   int Row = 0;
-  for (const PStatement& S : Statements)
-    if (S) DrawStatementBox(*S, Row, 0, 0, TBoxColourMode::ByStatus);
+  for (const PStatement& S : Statements) {
+    if (!S) continue;
+    DrawStatementBox(*S, Row, 0, 0, TBoxColourMode::ByStatus);
+    Picture.Boxes.push_back({LastBoxBounds, S.get(), nullptr});
+  }
 }
 
 void TDiagramLayout::DrawStatements(const TArgumentationStage& Stage) {
@@ -84,6 +87,7 @@ void TDiagramLayout::DrawDialecticalArgument(const TDialecticalArgument& D, int&
   if (D.Status == TJustificationStatus::Justified) Mode = TBoxColourMode::AsJustified;
   if (D.Status == TJustificationStatus::Unjustified) Mode = TBoxColourMode::AsUnjustified;
   DrawStatementBox(*D.Conclusion, Row, K, N, Mode);
+  Picture.Boxes.push_back({LastBoxBounds, D.Conclusion.get(), &D});
   const int ConclusionBottom = Pitch * (Row - 1) + 24;
 
   for (int I = 0; I < N; ++I) {
@@ -183,6 +187,7 @@ void TDiagramLayout::DrawStatementBox(const TStatement& S, int& Row, int Indent,
   const int Right = Left + BoxWidth;
   const int Bottom = D * (Row + R - 1) + 24;
   Picture.Add(MakeBoxPrimitive({Left, Top, Right, Bottom}, Pen));
+  LastBoxBounds = {Left, Top, Right, Bottom};
   Picture.Height = std::max(Picture.Height, Bottom + 2);
 
   // The text block is centred vertically in the box with a line pitch of th + 3.

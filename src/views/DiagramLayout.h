@@ -17,7 +17,8 @@ enum class TBoxColourMode { ByStatus = 0, AsJustified = 1, AsUnjustified = 2 };
 
 // The main window's client area at start-up is 600 x 480 with a 137-pixel button panel on the
 // left; the scroll area beside it has no frame, so the paint surface starts 600 - 137 - 7 pixels
-// wide. palaver-cli render draws at this width unless told otherwise.
+// wide. palaver-cli render draws at this width unless told otherwise. (A panel that needs more
+// room for its captions makes the window wider, not the scroll area narrower.)
 inline constexpr int MainWindowWidth = 600;
 inline constexpr int MainWindowHeight = 480;
 inline constexpr int ButtonPanelWidth = 137;
@@ -34,7 +35,8 @@ std::string BoxText(std::string_view Sentence);
 // Lays out the dialectical-argument diagram and the statements drawing as primitives. The
 // object stands for the paint surface: it keeps the surface's width and height and the pen and
 // font, which carry over from one drawing call to the next just as on a real canvas. Rows are
-// d = th + 15 pixels high and one indentation level is 18 pixels.
+// d = th + 15 pixels high and one indentation level is 18 pixels. Every box that DrawDiagram and
+// DrawStatements draw for a statement is listed in the picture's Boxes.
 class TDiagramLayout {
  public:
   TDiagramLayout(const TTextMeasurer& Measurer, int SurfaceWidth, bool ShowStructureOnly = false);
@@ -72,6 +74,8 @@ class TDiagramLayout {
   int RowPitch() const { return Measurer.TextHeight() + 15; }
 
   const TTextMeasurer& Measurer;
+  // The frame of the box DrawStatementBox drew last, for the picture's list of boxes.
+  TDiagramRect LastBoxBounds;
 };
 
 }  // namespace palaver

@@ -125,8 +125,18 @@ void TDiagramPicture::Add(TDiagramPrimitive Primitive) {
 
 void TDiagramPicture::ClearPrimitives() {
   Items.clear();
+  Boxes.clear();
   Levels.clear();
   Filed = false;
+}
+
+const TDiagramBox* TDiagramPicture::BoxAt(int X, int Y) const {
+  // Boxes never overlap; a point on no box (a connector, the margin) has none.
+  for (const TDiagramBox& Box : Boxes)
+    if (X >= Box.Bounds.Left && X < Box.Bounds.Right && Y >= Box.Bounds.Top &&
+        Y < Box.Bounds.Bottom)
+      return &Box;
+  return nullptr;
 }
 
 void TDiagramPicture::FileInBands() const {

@@ -7,6 +7,9 @@
 
 namespace palaver {
 
+class TDialecticalArgument;
+class TStatement;
+
 // The diagram's drawing vocabulary, free of any toolkit: the layout emits these primitives and a
 // painter backend turns them into pixels. Coordinates are the surface's logical pixels.
 
@@ -95,6 +98,16 @@ TDiagramPrimitive MakeTextPrimitive(TDiagramPoint At, int Width, int Height, std
                                     const TDiagramFont& Font);
 TDiagramPrimitive MakeIconPrimitive(TDiagramPoint At, int ImageIndex);
 
+// One statement box of a drawing and what it stands for, so that the window can say what a box
+// means and find the box of a statement. The pointers point into the stage the picture was drawn
+// from and are only good while that stage lives. DialecticalArgument is the one whose conclusion
+// the box shows (its Status is the box's colour); the statements drawing has none.
+struct TDiagramBox {
+  TDiagramRect Bounds;
+  const TStatement* Statement = nullptr;
+  const TDialecticalArgument* DialecticalArgument = nullptr;
+};
+
 // A finished drawing: its primitives in drawing order and the size the surface must have.
 // Primitives are also filed in horizontal bands so that a repaint of a small exposed area of a
 // very tall diagram touches only the primitives near it.
@@ -103,10 +116,15 @@ class TDiagramPicture {
   int Width = 0;
   int Height = 0;
 
+  // The statement boxes, in drawing order.
+  std::vector<TDiagramBox> Boxes;
+
   const std::vector<TDiagramPrimitive>& Primitives() const { return Items; }
   void Add(TDiagramPrimitive Primitive);
-  // Drops every primitive; the surface's size stays.
+  // Drops every primitive and box; the surface's size stays.
   void ClearPrimitives();
+  // The box that holds the point, or null.
+  const TDiagramBox* BoxAt(int X, int Y) const;
   // Indices of the primitives whose bounds meet Area, in drawing order.
   std::vector<std::size_t> PrimitivesIn(const TDiagramRect& Area) const;
 

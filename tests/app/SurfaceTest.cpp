@@ -123,7 +123,8 @@ class SurfaceTest : public QObject {
     TArgIntForm& Form = Run.Start();
     TDiagramPaintBox& Surface = *Form.DialArgsPaintBox;
     Form.resize(800, Form.height() + 100);
-    QCOMPARE(Form.ScrollBox1->width(), 800 - ButtonPanelWidth);
+    const int PanelWidth = Form.ButtonPanel->width();
+    QCOMPARE(Form.ScrollBox1->width(), 800 - PanelWidth);
     QCOMPARE(Surface.SurfaceWidth(), Form.ScrollBox1->width() - 7);
 
     // Taller than the scroll area: the vertical scroll bar comes and the diagram is laid out
@@ -136,14 +137,15 @@ class SurfaceTest : public QObject {
     QVERIFY(!Form.ScrollBox1->horizontalScrollBar()->isVisible());
 
     Form.resize(700, Form.height());
-    QCOMPARE(Surface.SurfaceWidth(), 700 - ButtonPanelWidth - 20);
+    QCOMPARE(Surface.SurfaceWidth(), 700 - PanelWidth - 20);
     // The resize redrew the diagram at the new width.
-    QCOMPARE(Surface.Picture().Width, 700 - ButtonPanelWidth - 20);
+    QCOMPARE(Surface.Picture().Width, 700 - PanelWidth - 20);
 
-    // Narrower than any text: every box is still drawn, on a surface no narrower than nothing.
-    Form.resize(ButtonPanelWidth + 10, Form.height());
+    // As narrow as the window goes: every box is still drawn, at the scroll area's width.
+    Form.resize(1, Form.height());
+    QCOMPARE(Form.width(), Form.minimumWidth());
     QVERIFY(Surface.SurfaceHeight() > Form.ScrollBox1->height());
-    QVERIFY(Surface.width() >= 0);
+    QCOMPARE(Surface.SurfaceWidth(), Form.ScrollBox1->width() - 20);
   }
 
   void statementsDrawingOnlyGrowsTheSurfaceAndTheDiagramResetsIt() {

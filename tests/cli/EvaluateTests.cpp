@@ -58,7 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
         TGoldenCase{"cli-edits.lin",
                     {"--delete-exception", "e", "a", "b"},
                     "cli-edits-delete-exception.json"},
-        TGoldenCase{"cli-invalid-utf8.lin", {}, "cli-invalid-utf8.json"}),
+        // A file that is not UTF-8 is Windows-1252 as a whole: its "caf\xE9" is "café", and the
+        // UTF-8-looking bytes elsewhere in it are read as Windows-1252 characters as well.
+        TGoldenCase{"cli-invalid-utf8.lin", {}, "cli-invalid-utf8.json"},
+        // Dutch accents, curly quotes and the euro sign written by Windows.
+        TGoldenCase{"transcript-windows-1252.lin", {}, "cli-windows-1252.json"}),
     // Named after the golden file: "cli-edits-delete-statement.json" runs as
     // Fixtures/EvaluateGolden.PrintsTheExpectedJson/edits_delete_statement.
     [](const ::testing::TestParamInfo<TGoldenCase>& Info) {

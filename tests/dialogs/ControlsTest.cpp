@@ -57,7 +57,7 @@ class ControlsTest : public QObject {
     auto* Box = new TDialogComboBox(&Window);
     QSignalSpy Changes(Box, &TDialogComboBox::Change);
     Box->SetSentence("<statement>");
-    Box->SetSentences({"beta", "Alpha", "alpha", "Gamma", "b"});
+    Box->SetSentences({"beta", "Alpha", "alpha", "Gamma", "b"}, TLanguage::English);
     QCOMPARE(Box->currentText(), QStringLiteral("<statement>"));
     // Ignoring case; sentences equal but for case keep the stage's order.
     QCOMPARE(Box->ListedSentences(),
@@ -75,6 +75,20 @@ class ControlsTest : public QObject {
     Box->showPopup();
     QVERIFY(ListWasHidden);
     Box->hidePopup();
+  }
+
+  // Accented letters sort with their base letter in both languages: "Één" among the E's, not
+  // after "Zon" as its character code would put it.
+  void comboBoxSortsAsTheLanguageDoes() {
+    const std::vector<std::string> Stage = {"Zon",  "Één", "appel", "Fiets",
+                                            "énig", "Een", "Ezel",  "één"};
+    const std::vector<std::string> Sorted = {"appel", "Een",  "Één",   "één",
+                                             "énig",  "Ezel", "Fiets", "Zon"};
+    for (const TLanguage Language : {TLanguage::English, TLanguage::Dutch}) {
+      TDialogComboBox Box;
+      Box.SetSentences(Stage, Language);
+      QCOMPARE(Box.ListedSentences(), Sorted);
+    }
   }
 
   void focusAreasCountOnlyMovesWithinTheDialog() {

@@ -61,6 +61,28 @@ TEST_F(ProfileFile, ValueIsCutTo1023Characters) {
   EXPECT_EQ(File.ReadString("Dir", "LinesOfArgDir", ""), std::string(1023, 'w'));
 }
 
+TEST_F(ProfileFile, FileEditedOnWindowsReadsAsItsTextAndIsWrittenBackAsUtf8) {
+  // "Café" and "één" in Windows-1252, as Notepad on a Western-European Windows saves them.
+  WriteBytes(Path,
+             "; instellingen van \xE9\xE9n gebruiker\r\n[Dir]\r\nLinesOfArgDir=/data/Caf\xE9\r\n");
+  EXPECT_EQ(File.ReadString("Dir", "LinesOfArgDir", ""), "/data/Caf\xC3\xA9");
+  File.WriteString("Options", "Language", "Dutch");
+  EXPECT_EQ(ReadBytes(Path),
+            "; instellingen van \xC3\xA9\xC3\xA9n gebruiker\r\n"
+            "[Dir]\r\nLinesOfArgDir=/data/Caf\xC3\xA9\r\n"
+            "\r\n[Options]\r\nLanguage=Dutch\r\n");
+
+  // A UTF-8 file with a byte-order mark still has its first section.
+  WriteBytes(Path, "\xEF\xBB\xBF[Options]\r\nLanguage=Dutch\r\n");
+  EXPECT_EQ(File.ReadString("Options", "Language", "English"), "Dutch");
+}
+
+TEST_F(ProfileFile, ValueCutNeverSplitsACharacter) {
+  // 1022 bytes and then "é": the character would end after the 1024th byte, so it is left out.
+  WriteBytes(Path, "[Dir]\r\nLinesOfArgDir=" + std::string(1022, 'v') + "\xC3\xA9\r\n");
+  EXPECT_EQ(File.ReadString("Dir", "LinesOfArgDir", ""), std::string(1022, 'v'));
+}
+
 TEST_F(ProfileFile, FirstWriteCreatesTheFile) {
   File.WriteString("Options", "Language", "English");
   EXPECT_EQ(ReadBytes(Path), "[Options]\r\nLanguage=English\r\n");

@@ -181,7 +181,8 @@ TEST_F(FileCommandsTest, OpenReadsRichTextAndStartsUnchanged) {
   EXPECT_TRUE(Platform.ForwardEnabled && Platform.BackEnabled);
   EXPECT_FALSE(Line().Changed);
   EXPECT_EQ(Line().FileName, DataFile("transcript-rich-text.rtf"));
-  EXPECT_EQ(Platform.OpenDialogsShown[0].Filters[0].Description, "Betogen (*.btg)");
+  EXPECT_EQ(Platform.OpenDialogsShown[0].Filters[0].Description, "Betogen (*.btg;*.lin)");
+  EXPECT_EQ(Platform.OpenDialogsShown[0].Filters[0].Pattern, "*.btg;*.lin");
   EXPECT_EQ(Platform.OpenDialogsShown[0].Filters[1].Description, "Alle bestanden (*.*)");
   EXPECT_EQ(Platform.OpenDialogsShown[0].Title, "");
 }

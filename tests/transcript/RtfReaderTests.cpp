@@ -47,6 +47,14 @@ TEST(RtfToPlainText, HexBytesAreWindows1252) {
   EXPECT_EQ(Text("{\\rtf1 a\\'zb}"), "azb");
 }
 
+TEST(RtfToPlainText, Utf8CodePageBytesThatAreNotUtf8ReadAsWindows1252) {
+  // The bytes of one character come as separate escapes.
+  EXPECT_EQ(Text("{\\rtf1\\ansicpg65001 caf\\'c3\\'a9 \\'e2\\'82\\'ac}"),
+            "caf\xC3\xA9 \xE2\x82\xAC");
+  EXPECT_EQ(Text("{\\rtf1\\ansicpg65001 caf\\'e9 \\'c3\\'a9}"), "caf\xC3\xA9 \xC3\xA9");
+  EXPECT_EQ(Text("{\\rtf1\\ansicpg65001 \\'c3\\u8364?}"), "\xC3\x83\xE2\x82\xAC");
+}
+
 TEST(RtfToPlainText, UnicodeCharactersSkipTheirFallback) {
   EXPECT_EQ(Text("{\\rtf1 \\u8364?5}"),
             "\xE2\x82\xAC"

@@ -56,6 +56,54 @@ TEST(SplitTranscriptLines, LongLineIsCutTo4096) {
   EXPECT_EQ(Lines[2], "next");
 }
 
+TEST(SplitTranscriptLines, CutFallsAfterTheLastWholeCharacter) {
+  // "€" takes bytes 4095 to 4097: the line keeps 4094 bytes, not the euro sign's first ones.
+  const auto Lines = SplitTranscriptLines(std::string(4094, 'x') + "\xE2\x82\xAC" + "y\r\nz");
+  ASSERT_EQ(Lines.size(), 2u);
+  EXPECT_EQ(Lines[0], std::string(4094, 'x'));
+  EXPECT_EQ(Lines[1], "z");
+  // A character that ends exactly at byte 4096 stays.
+  EXPECT_EQ(SplitTranscriptLines(std::string(4093, 'x') + "\xE2\x82\xAC" + "y")[0],
+            std::string(4093, 'x') + "\xE2\x82\xAC");
+}
+
+// What a file made on a Western-European Windows holds, and what it reads as.
+const TLines Windows1252Lines = {"STATEMENT",
+                                 "  ?: Zuinigheid is een deugd",
+                                 "",
+                                 "CONCLUSION",
+                                 "  ?: Het Café “De Kroon” is duur",
+                                 "REASON",
+                                 "  !: Één kop koffie kost er € 4,50",
+                                 "",
+                                 "STATEMENT",
+                                 "  ?: Wie dat betaalt, is naïef",
+                                 "",
+                                 "CURRENT POSITION",
+                                 ""};
+
+TEST(TranscriptFile, FileThatIsNotUtf8IsReadAsWindows1252) {
+  EXPECT_EQ(LoadTranscriptFile(Fixture("transcript-windows-1252.lin")), Windows1252Lines);
+  // Saved again it is UTF-8, and reads as the same lines.
+  TTemporaryDirectory Dir;
+  const std::string Path = Dir.File("saved.lin");
+  SaveTranscriptFile(Path, Windows1252Lines);
+  EXPECT_EQ(ReadBytes(Path).find('\xE9'), std::string::npos);
+  EXPECT_NE(ReadBytes(Path).find("Caf\xC3\xA9"), std::string::npos);
+  EXPECT_EQ(LoadTranscriptFile(Path), Windows1252Lines);
+}
+
+TEST(TranscriptFile, WindowsLineIsCutAfterDecoding) {
+  // 4096 bytes on disk, but "é" takes two bytes of UTF-8 and would end after byte 4096.
+  EXPECT_EQ(TranscriptLinesOfBytes(std::string(4095, 'x') + "\xE9" + "\r\n\x80"),
+            (TLines{std::string(4095, 'x'), "\xE2\x82\xAC"}));
+}
+
+TEST(TranscriptFile, Utf8FileWithAByteOrderMarkStartsWithItsKeyword) {
+  EXPECT_EQ(TranscriptLinesOfBytes("\xEF\xBB\xBFSTATEMENT\r\n  ?: caf\xC3\xA9\r\n"),
+            (TLines{"STATEMENT", "  ?: caf\xC3\xA9"}));
+}
+
 TEST(TranscriptFile, LoadsAPlainFile) {
   EXPECT_EQ(LoadTranscriptFile(Fixture("transcript-worked-example.lin")),
             (TLines{"STATEMENT", "  ?: <statement>", "", "CONCLUSION", "  ?: <conclusion>",
