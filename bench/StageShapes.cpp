@@ -13,6 +13,14 @@ PStatement Add(TArgumentationStage& G, const std::string& Sentence, TStatementTy
   return S;
 }
 
+// "a1", "t12": appended rather than "a" + std::to_string(I), which g++ 12 at -O3 flags with a
+// false -Wrestrict.
+std::string Numbered(char Letter, int Number) {
+  std::string Name(1, Letter);
+  Name.append(std::to_string(Number));
+  return Name;
+}
+
 void Connect(TArgumentationStage& G, const PStatement& Reason, const PStatement& Conclusion) {
   auto C = NewReasonConclusion();
   C->Reason = Reason;
@@ -24,7 +32,7 @@ void Connect(TArgumentationStage& G, const PStatement& Reason, const PStatement&
 void BuildChain(TArgumentationStage& G, int N) {
   PStatement Previous;
   for (int I = 1; I <= N; ++I) {
-    PStatement S = Add(G, "a" + std::to_string(I),
+    PStatement S = Add(G, Numbered('a', I),
                        I == 1 ? TStatementType::Assumption : TStatementType::Issue);
     if (Previous) Connect(G, Previous, S);
     Previous = S;
@@ -46,7 +54,7 @@ void BuildTree(TArgumentationStage& G, int N) {
   };
   Node[1] = Add(G, "t1", TypeOf(1));
   for (int K = 2; K <= Nodes; ++K) {
-    Node[static_cast<std::size_t>(K)] = Add(G, "t" + std::to_string(K), TypeOf(K));
+    Node[static_cast<std::size_t>(K)] = Add(G, Numbered('t', K), TypeOf(K));
     const PStatement& Reason = Node[static_cast<std::size_t>(K)];
     const PStatement& Conclusion = Node[static_cast<std::size_t>(K / 2)];
     Connect(G, Reason, Conclusion);
@@ -55,7 +63,7 @@ void BuildTree(TArgumentationStage& G, int N) {
                             TLanguage::English),
         TStatementType::Assumption);
     if ((K - 2) % 3 == 0) {
-      PStatement X = Add(G, "x" + std::to_string(K), TStatementType::Issue);
+      PStatement X = Add(G, Numbered('x', K), TStatementType::Issue);
       G.ReasonConclusions[G.ReasonConclusions.Count() - 1]->Exceptions.Add(X);
     }
   }
@@ -63,7 +71,7 @@ void BuildTree(TArgumentationStage& G, int N) {
 
 void BuildUnconnected(TArgumentationStage& G, int N) {
   for (int I = 1; I <= N; ++I)
-    Add(G, "s" + std::to_string(I), TStatementType::Issue);
+    Add(G, Numbered('s', I), TStatementType::Issue);
 }
 
 PReasonConclusion NewConnection(const PStatement& Reason, const PStatement& Conclusion) {

@@ -5,6 +5,9 @@
 
 set(PALAVER_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(PALAVER_PACKAGING_BUILD_DIR ${PROJECT_BINARY_DIR}/packaging)
+set(PALAVER_VERSION ${PROJECT_VERSION})
+set(PALAVER_PACKAGE_MAINTAINER "Palaver maintainers <maintainers@palaver.invalid>"
+    CACHE STRING "Maintainer field of the Debian package (name and e-mail address)")
 
 # --- Icons: the SVG as it is, and PNGs rendered from it at build time ---------------------------
 
@@ -33,24 +36,44 @@ endforeach()
 install(FILES ${PALAVER_PACKAGING_DIR}/palaver.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# --- The man page of palaver-cli, compressed as Debian keeps man pages ---------------------------
+# --- The man pages, compressed as Debian keeps man pages -----------------------------------------
 
-configure_file(${PALAVER_PACKAGING_DIR}/palaver-cli.1 ${PALAVER_PACKAGING_BUILD_DIR}/man/palaver-cli.1
+set(palaver_man_pages)
+foreach(page palaver palaver-cli)
+  configure_file(${PALAVER_PACKAGING_DIR}/${page}.1 ${PALAVER_PACKAGING_BUILD_DIR}/man/${page}.1
+                 @ONLY)
+  set(compressed ${PALAVER_PACKAGING_BUILD_DIR}/man1/${page}.1.gz)
+  add_custom_command(
+    OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PALAVER_PACKAGING_BUILD_DIR}/man1
+    COMMAND ${CMAKE_COMMAND} -E copy ${PALAVER_PACKAGING_BUILD_DIR}/man/${page}.1
+            ${PALAVER_PACKAGING_BUILD_DIR}/man1/${page}.1
+    # -n leaves the name and time out of the header, so the same page gives the same bytes.
+    COMMAND gzip -9nf ${PALAVER_PACKAGING_BUILD_DIR}/man1/${page}.1
+    DEPENDS ${PALAVER_PACKAGING_BUILD_DIR}/man/${page}.1
+    COMMENT "Compressing the ${page} man page"
+    VERBATIM)
+  list(APPEND palaver_man_pages ${compressed})
+endforeach()
+install(FILES ${palaver_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# --- The package's documentation: copyright and changelog ----------------------------------------
+
+# Debian keeps both in /usr/share/doc/<package>; the changelog compressed like the man pages.
+configure_file(${PALAVER_PACKAGING_DIR}/changelog ${PALAVER_PACKAGING_BUILD_DIR}/doc/changelog
                @ONLY)
-set(palaver_man_page ${PALAVER_PACKAGING_BUILD_DIR}/man1/palaver-cli.1.gz)
+set(palaver_changelog ${PALAVER_PACKAGING_BUILD_DIR}/doc/changelog.gz)
 add_custom_command(
-  OUTPUT ${palaver_man_page}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PALAVER_PACKAGING_BUILD_DIR}/man1
-  COMMAND ${CMAKE_COMMAND} -E copy ${PALAVER_PACKAGING_BUILD_DIR}/man/palaver-cli.1
-          ${PALAVER_PACKAGING_BUILD_DIR}/man1/palaver-cli.1
-  # -n leaves the name and time out of the header, so the same page gives the same bytes.
-  COMMAND gzip -9nf ${PALAVER_PACKAGING_BUILD_DIR}/man1/palaver-cli.1
-  DEPENDS ${PALAVER_PACKAGING_BUILD_DIR}/man/palaver-cli.1
-  COMMENT "Compressing the palaver-cli man page"
+  OUTPUT ${palaver_changelog}
+  COMMAND gzip -9nkf ${PALAVER_PACKAGING_BUILD_DIR}/doc/changelog
+  DEPENDS ${PALAVER_PACKAGING_BUILD_DIR}/doc/changelog
+  COMMENT "Compressing the changelog"
   VERBATIM)
-install(FILES ${palaver_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PALAVER_PACKAGING_DIR}/copyright ${palaver_changelog}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/palaver)
 
-add_custom_target(palaver_desktop_files ALL DEPENDS ${palaver_icon_pngs} ${palaver_man_page})
+add_custom_target(palaver_desktop_files ALL DEPENDS ${palaver_icon_pngs} ${palaver_man_pages}
+                                                    ${palaver_changelog})
 
 # --- Desktop entry and MIME type ------------------------------------------------------------------
 
@@ -61,8 +84,6 @@ install(FILES ${PALAVER_PACKAGING_DIR}/palaver.xml
 
 # --- The Debian package ---------------------------------------------------------------------------
 
-set(PALAVER_PACKAGE_MAINTAINER "Palaver maintainers <maintainers@palaver.invalid>"
-    CACHE STRING "Maintainer field of the Debian package (name and e-mail address)")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME palaver)

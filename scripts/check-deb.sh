@@ -54,7 +54,8 @@ files=$(awk '$1 !~ /^d/ {print $6}' <<<"$listing" | LC_ALL=C sort)
 wanted=$(
   printf '%s\n' ./usr/bin/palaver ./usr/bin/palaver-cli ./usr/share/applications/palaver.desktop \
     ./usr/share/icons/hicolor/scalable/apps/palaver.svg ./usr/share/mime/packages/palaver.xml \
-    ./usr/share/man/man1/palaver-cli.1.gz
+    ./usr/share/man/man1/palaver.1.gz ./usr/share/man/man1/palaver-cli.1.gz \
+    ./usr/share/doc/palaver/copyright ./usr/share/doc/palaver/changelog.gz
   for size in 16 22 24 32 48 64 128 256; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/palaver.png"
   done | cat
@@ -72,6 +73,13 @@ while read -r mode owner _ _ _ path _; do
     *) [[ $mode == -rw-r--r-- ]] || fail "$path has mode $mode" ;;
   esac
 done < <(awk '$1 !~ /^d/' <<<"$listing")
+
+# The changelog's newest entry is this version, so that a new version cannot be packed with the
+# old entry on top.
+changelog_version=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/palaver/changelog.gz |
+  zcat | head -n1 | sed -n 's/^palaver (\([^)]*\)).*/\1/p')
+[[ $changelog_version == "$(field Version)" ]] ||
+  fail "the changelog's newest entry is '$changelog_version', the package is $(field Version)"
 
 if ((failures > 0)); then
   echo "$failures check(s) of $(basename "$deb") failed" >&2

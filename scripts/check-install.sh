@@ -21,7 +21,8 @@ fail() {
 sizes=(16 22 24 32 48 64 128 256)
 expected=(bin/palaver bin/palaver-cli share/applications/palaver.desktop
   share/icons/hicolor/scalable/apps/palaver.svg share/mime/packages/palaver.xml
-  share/man/man1/palaver-cli.1.gz)
+  share/man/man1/palaver.1.gz share/man/man1/palaver-cli.1.gz
+  share/doc/palaver/copyright share/doc/palaver/changelog.gz)
 for size in "${sizes[@]}"; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/palaver.png")
 done
@@ -40,10 +41,15 @@ desktop=$prefix/share/applications/palaver.desktop
 if [[ -f $desktop ]]; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate rejects palaver.desktop"
   for line in 'Type=Application' 'Name=Palaver' 'Exec=palaver' 'Icon=palaver' \
-    'Categories=Education;Office;' 'MimeType=application/x-palaver-line;'; do
+    'Categories=Education;Office;'; do
     grep -qxF "$line" "$desktop" || fail "palaver.desktop lacks the line $line"
   done
   grep -q '^Comment=.' "$desktop" || fail "palaver.desktop has no Comment"
+  # Palaver opens files from its File menu only: offering it for .lin files in a file manager
+  # would start an empty window.
+  if grep -q '^MimeType=' "$desktop"; then
+    fail "palaver.desktop offers to open files that palaver cannot take on its command line"
+  fi
 fi
 
 for size in "${sizes[@]}"; do
@@ -67,11 +73,15 @@ if [[ -f $mime/packages/palaver.xml ]]; then
   fi
 fi
 
-# The man page formats without warnings and documents every option of every command.
+# The man pages format without warnings; palaver-cli's documents every option of every command.
+for page in "$prefix"/share/man/man1/*.1.gz; do
+  warnings=$(zcat "$page" | groff -man -Tutf8 -ww -z 2>&1) || true
+  [[ -z $warnings ]] || fail "groff warns about $(basename "$page"): $warnings"
+  zcat "$page" | head -n1 | grep -qE '"Palaver [0-9]+\.[0-9]+\.[0-9]+"' ||
+    fail "the header of $(basename "$page") names no version: $(zcat "$page" | head -n1)"
+done
 page=$prefix/share/man/man1/palaver-cli.1.gz
 if [[ -f $page ]]; then
-  warnings=$(zcat "$page" | groff -man -Tutf8 -ww -z 2>&1) || true
-  [[ -z $warnings ]] || fail "groff warns about the man page: $warnings"
   # Long lines and no hyphenation, so that no option name is split; plain text, no overstrikes.
   text=$(zcat "$page" | groff -man -rLL=1000n -rHY=0 -Tutf8 -P-cbou 2>/dev/null)
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS'; do

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "session/PlatformError.h"
@@ -130,7 +131,11 @@ void TProfileFile::WriteString(std::string_view Section, std::string_view Key,
     if (!Replaced) Lines.insert(Lines.begin() + static_cast<std::ptrdiff_t>(InsertAt), NewKeyLine);
   } else {
     if (!Lines.empty() && !TrimBlanks(Lines.back()).empty()) Lines.emplace_back();
-    Lines.push_back("[" + std::string(Section) + "]");
+    // Appended piece by piece: "[" + std::string(...) makes g++ 12 at -O3 report a false
+    // overlap (-Wrestrict).
+    std::string Header = "[";
+    Header.append(Section).append("]");
+    Lines.push_back(std::move(Header));
     Lines.push_back(NewKeyLine);
   }
 

@@ -17,8 +17,6 @@ std::size_t NextCharacter(std::string_view Text, std::size_t Pos) {
 
 // Candidate lines longer than this many bytes are first tried by their beginning alone.
 constexpr std::size_t LongCandidate = 1024;
-// How far ahead of a line's start its possible ends are looked for at once.
-constexpr std::size_t SearchedBytes = 4 * LongCandidate;
 
 std::size_t SkipSpaces(std::string_view Text, std::size_t Pos) {
   while (Pos < Text.size() && Text[Pos] == ' ')

@@ -54,8 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         TExportCase{"export-worked.lin", "argdown", "export-worked.argdown"},
         TExportCase{"export-worked.lin", "dot", "export-worked.dot"},
         // Markup characters, quotes, backslashes, a tab, an accent and curly quotes (the file is
-        // Windows-1252), blanks at both ends, an empty sentence and a sentence long enough to
-        // wrap.
+        // Windows-1252), blanks at both ends, an empty sentence, a sentence long enough to wrap,
+        // shortcode-like runs of dots and colons, equals signs, and a statement that is its own
+        // reason.
         TExportCase{"export-escaping.lin", "aif", "export-escaping.aif.json"},
         TExportCase{"export-escaping.lin", "argdown", "export-escaping.argdown"},
         TExportCase{"export-escaping.lin", "dot", "export-escaping.dot"},
