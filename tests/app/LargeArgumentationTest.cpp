@@ -33,6 +33,7 @@ std::string LastText(const TDiagramPicture& Picture) {
   return Text;
 }
 
+#if !defined(__SANITIZE_ADDRESS__)
 // The most memory the process has held so far, in megabytes.
 long PeakMegabytes() {
   std::ifstream Status("/proc/self/status");
@@ -42,6 +43,7 @@ long PeakMegabytes() {
     if (Key == "VmHWM:") Status >> Kilobytes;
   return Kilobytes / 1024;
 }
+#endif
 
 struct TLoggedRun : TProgramRun {
   TLoggedRun() {
