@@ -10,7 +10,10 @@
 //   --palaver_cyclic_search          time the replay of K fully connected Issues for K = 2, 3, ...
 //                                    and report the largest K that replays within a second
 //   --palaver_write_transcript=FILE  write the target transcript of 10,000 statements and stop
-//                                    (--palaver_size=N for another size)
+//                                    (--palaver_size=N for another size, --palaver_shape=NAME
+//                                    for another shape: full:K, ring:N, chain:L, target:N)
+//   --palaver_shapes                 also time the last move of the shapes whose dialectical
+//                                    arguments grow fastest (last-move/full/5 and so on)
 //   --palaver_replay=FILE            replay a transcript file as Open does, read the newest
 //                                    stage's dialectical arguments and stop (for timing the whole
 //                                    process, e.g. under /usr/bin/time -v)
@@ -27,6 +30,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -250,6 +254,71 @@ void RegisterReplays(int MaxSize) {
   }
 }
 
+// --- The shapes that grow fastest ---------------------------------------------------------------
+
+// The last move of a shape, made through the window's core as a dialog would, on the line that
+// the shape's other moves built: the move that meets (or passes) what the model can evaluate.
+void LastMove(const std::vector<TPlannedMove>& Plan, std::unique_ptr<THeadlessPlatform>& Platform,
+              std::unique_ptr<TMainWindowCore>& Core, bool Prepare) {
+  const TPlannedMove& M = Plan.back();
+  if (Prepare) {
+    ResetProgramState();
+    Core.reset();
+    Platform = std::make_unique<THeadlessPlatform>();
+    Platform->ButtonDown = TViewButton::Arguments;
+    Core = std::make_unique<TMainWindowCore>(*Platform);
+    Core->NewLineOfArgumentation();
+    Platform->ViewLines = TranscriptLines({Plan.begin(), Plan.end() - 1});
+    Core->InterpretTranscript();
+    return;
+  }
+  const auto Sentence = [&M](std::size_t I) { return NewStatement(M.Sentences[I], M.Types[I]); };
+  if (M.Kind == TPlannedMove::TKind::Statement) {
+    Core->StatementMove(Sentence(0));
+    return;
+  }
+  auto C = NewReasonConclusion();
+  C->Conclusion = Sentence(0);
+  C->Reason = Sentence(1);
+  Core->ReasonConclusionMove(C);
+}
+
+void RegisterShapeMoves() {
+  for (const char* Shape : {"full:3", "full:4", "full:5", "full:6", "ring:20", "ring:30",
+                            "ring:40", "ring:60", "chain:10", "chain:16", "chain:20",
+                            "chain:24"}) {
+    const std::vector<TPlannedMove> Plan = NamedShape(Shape);
+    std::string Label = Shape;
+    Label[Label.find(':')] = '/';
+    const std::string BenchName = std::string(PALAVER_MODEL_NAME) + "/last-move/" + Label;
+    std::unique_ptr<THeadlessPlatform> Platform;
+    std::unique_ptr<TMainWindowCore> Core;
+    const double Seconds = Probe([&] { LastMove(Plan, Platform, Core, true); },
+                                 [&] { LastMove(Plan, Platform, Core, false); });
+    std::fprintf(stderr, "%s: %s\n", BenchName.c_str(), Outcome(Seconds).c_str());
+    if (Seconds < 0) {
+      RegisterTooSlow(BenchName);
+      continue;
+    }
+    auto* B = benchmark::RegisterBenchmark(BenchName.c_str(), [Plan](benchmark::State& State) {
+      std::unique_ptr<THeadlessPlatform> Platform;
+      std::unique_ptr<TMainWindowCore> Core;
+      for (auto _ : State) {
+        State.PauseTiming();
+        LastMove(Plan, Platform, Core, true);
+        State.ResumeTiming();
+        LastMove(Plan, Platform, Core, false);
+      }
+      const TLineOfArgumentation& Line = *palaver::State().LineOfArgumentation;
+      State.counters["refused"] = Line.LimitReached ? 1 : 0;
+      Core.reset();
+      ResetProgramState();
+    });
+    B->Unit(benchmark::kMillisecond)->UseRealTime()->ReportAggregatesOnly(true);
+    B->Iterations(1)->Repetitions(Seconds > 1.0 ? 3 : 5);
+  }
+}
+
 // The largest K whose fully connected Issues replay within a second.
 void CyclicSearch() {
   int Largest = 0;
@@ -289,6 +358,8 @@ int main(int argc, char** argv) {
   int MaxSize = Sizes[std::size(Sizes) - 1];
   int TranscriptSize = 10000;
   std::string TranscriptFile;
+  std::string Shape;
+  bool Shapes = false;
   bool Cyclic = false;
   std::string ReplayFile;
   std::vector<char*> Args;
@@ -300,6 +371,10 @@ int main(int argc, char** argv) {
       TranscriptSize = std::stoi(Value);
     else if (Flag(argv[I], "--palaver_write_transcript", Value))
       TranscriptFile = Value;
+    else if (Flag(argv[I], "--palaver_shape", Value))
+      Shape = Value;
+    else if (Flag(argv[I], "--palaver_shapes", Value))
+      Shapes = true;
     else if (Flag(argv[I], "--palaver_cyclic_search", Value))
       Cyclic = true;
     else if (Flag(argv[I], "--palaver_replay", Value))
@@ -308,8 +383,14 @@ int main(int argc, char** argv) {
       Args.push_back(argv[I]);
   }
   if (!TranscriptFile.empty()) {
+    const std::vector<TPlannedMove> Plan =
+        Shape.empty() ? TargetArgumentation(TranscriptSize) : NamedShape(Shape);
+    if (Plan.empty()) {
+      std::fprintf(stderr, "unknown shape %s\n", Shape.c_str());
+      return 2;
+    }
     std::ofstream Out(TranscriptFile, std::ios::binary);
-    for (const std::string& Line : TranscriptLines(TargetArgumentation(TranscriptSize)))
+    for (const std::string& Line : TranscriptLines(Plan))
       Out << Line << "\r\n";
     return Out ? 0 : 1;
   }
@@ -331,6 +412,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(Count, Args.data())) return 1;
   RegisterMoves(MaxSize);
   RegisterReplays(MaxSize);
+  if (Shapes) RegisterShapeMoves();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -48,7 +48,9 @@ std::vector<TPlannedMove> TargetArgumentation(int Statements, unsigned Seed) {
   int Exceptions = 0;
   // Top-down, breadth first: every claim gets two to four reasons until the budget is spent.
   for (std::size_t Next = 0; Next < Nodes.size() && Count < Statements; ++Next) {
-    if (Nodes[Next].Depth >= 8) break;
+    // Up to 10,000 statements the tree stops at depth 8, as it always has; larger ones grow
+    // as deep as the budget takes them.
+    if (Statements <= 10000 && Nodes[Next].Depth >= 8) break;
     const unsigned Reasons = 2 + Random.Below(3);
     for (unsigned R = 0; R < Reasons && Count < Statements; ++R) {
       const TNode Conclusion = Nodes[Next];
@@ -98,6 +100,46 @@ std::vector<TPlannedMove> FullyConnectedIssues(int K) {
                              {"issue " + std::to_string(C), "issue " + std::to_string(R)},
                              {Issue, Issue}));
   return Moves;
+}
+
+std::vector<TPlannedMove> RingWithChords(int N) {
+  using TKind = TPlannedMove::TKind;
+  const auto Name = [N](int I) { return "ring " + std::to_string((I % N + N) % N); };
+  std::vector<TPlannedMove> Moves;
+  for (int I = 0; I < N; ++I)
+    Moves.push_back(Move(TKind::ReasonConclusion, {Name(I + 1), Name(I)}, {Issue, Issue}));
+  for (int I = 0; I < N; I += 2)
+    Moves.push_back(Move(TKind::ReasonConclusion, {Name(I + 3), Name(I)}, {Issue, Issue}));
+  return Moves;
+}
+
+std::vector<TPlannedMove> PairedReasonChain(int Levels) {
+  using TKind = TPlannedMove::TKind;
+  std::vector<TPlannedMove> Moves{Move(TKind::Statement, {"level 0"}, {Issue})};
+  for (int L = 0; L < Levels; ++L) {
+    const std::string Top = "level " + std::to_string(L);
+    const std::string Next = "level " + std::to_string(L + 1);
+    const std::string A = "left " + std::to_string(L);
+    const std::string B = "right " + std::to_string(L);
+    for (const std::string& Reason : {A, B})
+      Moves.push_back(Move(TKind::ReasonConclusion, {Top, Reason}, {Issue, Issue}));
+    for (const std::string& Conclusion : {A, B})
+      Moves.push_back(Move(TKind::ReasonConclusion, {Conclusion, Next},
+                           {Issue, L + 1 == Levels ? Assumption : Issue}));
+  }
+  return Moves;
+}
+
+std::vector<TPlannedMove> NamedShape(const std::string& Name) {
+  const std::size_t Colon = Name.find(':');
+  if (Colon == std::string::npos) return {};
+  const std::string Kind = Name.substr(0, Colon);
+  const int N = std::stoi(Name.substr(Colon + 1));
+  if (Kind == "target") return TargetArgumentation(N);
+  if (Kind == "full") return FullyConnectedIssues(N);
+  if (Kind == "ring") return RingWithChords(N);
+  if (Kind == "chain") return PairedReasonChain(N);
+  return {};
 }
 
 std::vector<std::string> TranscriptLines(const std::vector<TPlannedMove>& Moves) {

@@ -27,6 +27,18 @@ std::vector<TPlannedMove> TargetArgumentation(int Statements, unsigned Seed = 1)
 // K Issues, each a reason for every other one.
 std::vector<TPlannedMove> FullyConnectedIssues(int K);
 
+// N Issues in a ring, each a reason for the next, and a chord from every second one to the third
+// one after it: N + N / 2 connections.
+std::vector<TPlannedMove> RingWithChords(int N);
+
+// A chain of Levels levels below one Issue: every statement on it has two reasons that share a
+// reason of their own, which is the next level's statement. Acyclic; 4 connections a level.
+std::vector<TPlannedMove> PairedReasonChain(int Levels);
+
+// One of the shapes above by name: "target:N" (about N statements), "full:K", "ring:N",
+// "chain:L". Empty for a name it does not know.
+std::vector<TPlannedMove> NamedShape(const std::string& Name);
+
 // The moves as transcript lines (the entries a line of argumentation writes).
 std::vector<std::string> TranscriptLines(const std::vector<TPlannedMove>& Moves);
 

@@ -6,6 +6,8 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "model/ArgumentationStage.h"
+#include "session/ProgramState.h"
 #include "views/QtText.h"
 
 namespace palaver {
@@ -53,6 +55,8 @@ void TDiagramPaintBox::DrawDiagram(const PArgumentationStage& Stage, bool ShowSt
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
   this->Stage = Stage;
+  Drawn = Stage->MaximalDialecticalArguments;
+  Layout->Language = State().Language;
   Layout->DrawDiagram(*Stage);
   SyncWidgetSize();
   update();
@@ -62,6 +66,8 @@ void TDiagramPaintBox::DrawStatements(const PArgumentationStage& Stage, bool Sho
   RenewMeasurer();
   Layout->ShowStructureOnly = ShowStructureOnly;
   this->Stage = Stage;
+  Drawn.Clear();
+  Layout->Language = State().Language;
   Layout->DrawStatements(*Stage);
   SyncWidgetSize();
   update();
@@ -70,6 +76,7 @@ void TDiagramPaintBox::DrawStatements(const PArgumentationStage& Stage, bool Sho
 void TDiagramPaintBox::ClearPicture() {
   Layout->Picture.ClearPrimitives();
   Stage.reset();
+  Drawn.Clear();
   update();
 }
 

@@ -58,6 +58,9 @@ class TDiagramPaintBox final : public QWidget {
   std::unique_ptr<TQtTextMeasurer> Measurer;
   std::unique_ptr<TDiagramLayout> Layout;
   PArgumentationStage Stage;
+  // The dialectical arguments drawn, held here as well: a stage that is no longer the newest one
+  // may let go of its own list, and the picture's boxes point into them.
+  TDialecticalArguments Drawn;
 };
 
 }  // namespace palaver

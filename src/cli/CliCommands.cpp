@@ -1,6 +1,8 @@
 #include "cli/CliCommands.h"
 
+#include <memory>
 #include <ostream>
+#include <string>
 #include <variant>
 
 #include "session/PlatformError.h"
@@ -9,25 +11,65 @@
 #include "cli/CliSession.h"
 #include "cli/EvaluationJson.h"
 #include "cli/ExportFormats.h"
+#include "line/LineTexts.h"
 
 namespace palaver {
 
 namespace {
 
-int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err) {
+// The message box's text as lines of standard error.
+std::string ErrorLines(const std::string& Text) {
+  std::string Lines;
+  for (std::size_t I = 0; I < Text.size(); ++I) {
+    if (Text.compare(I, 2, "\r\n") == 0) {
+      if (!Lines.empty() && Lines.back() != '\n') Lines += '\n';
+      ++I;
+      continue;
+    }
+    Lines += Text[I];
+  }
+  while (!Lines.empty() && (Lines.back() == ' ' || Lines.back() == '\n'))
+    Lines.pop_back();
+  return Lines + '\n';
+}
+
+int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err, bool LeaveLineToExit) {
   if (Command.Kind == TCliCommandKind::Help) {
     Out << HelpText(Command.HelpTopic) << std::flush;
     return ExitSuccess;
   }
   try {
-    TCliSession Session(Command.Language);
+    // The session ends with the command, unless the process is about to end anyway.
+    auto Owned = std::make_unique<TCliSession>(Command.Language);
+    struct TEnd {
+      std::unique_ptr<TCliSession>& Owned;
+      bool Leave;
+      ~TEnd() {
+        if (Leave) static_cast<void>(Owned.release());
+      }
+    } End{Owned, LeaveLineToExit};
+    TCliSession& Session = *Owned;
+    // A replay that stops at a move past a limit is told on standard error; the output is
+    // still made, of the stage reached.
+    int Status = ExitSuccess;
+    const auto Told = [&] {
+      const auto& Stop = Session.Core.LastReplayStop;
+      if (!Stop) return;
+      Err << "palaver-cli: "
+          << ErrorLines(ReplayLimitText(State().Language, Stop->Limit, Stop->MovesMade))
+          << std::flush;
+      Status = ExitEvaluationLimit;
+    };
     Session.Open(Command.FileName);
-    for (const TEdit& Edit : Command.Edits)
+    Told();
+    for (const TEdit& Edit : Command.Edits) {
       Session.Apply(Edit);
+      Told();
+    }
     const TLineOfArgumentation& Line = *State().LineOfArgumentation;
     if (Command.Kind == TCliCommandKind::Render) {
       RenderStage(Command, *Line.CurrentStage);
-      return ExitSuccess;
+      return Status;
     }
     if (Command.Kind == TCliCommandKind::Export) {
       static const TArgumentationStage EmptyStage;
@@ -36,17 +78,19 @@ int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err) {
           ExportText(BuildExportGraph(Stage, State().Language), Command.ExportFormat);
       if (!Command.OutputPath.empty()) {
         WriteExportFile(Command.OutputPath, Text);
-        return ExitSuccess;
+        return Status;
       }
       Out << Text << std::flush;
     } else {
-      Out << EvaluationJson(Line, State().ForwardLines, State().Language) << std::flush;
+      WriteEvaluationJson(Out, Line, State().ForwardLines, State().Language,
+                          State().ForwardLinesAreRest);
+      Out << std::flush;
     }
     if (!Out) {
       Err << "Unable to write to standard output\n";
       return ExitPlatformError;
     }
-    return ExitSuccess;
+    return Status;
   } catch (const TPlatformError& Error) {
     Err << Error.what() << '\n';
     return ExitPlatformError;
@@ -61,13 +105,14 @@ bool NeedsGuiApplication(const std::vector<std::string>& Arguments) {
   return Command != nullptr && Command->Kind == TCliCommandKind::Render;
 }
 
-int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err) {
+int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err,
+                  bool LeaveLineToExit) {
   const auto Parsed = ParseCommandLine(Arguments);
   if (const auto* Error = std::get_if<TUsageError>(&Parsed)) {
     Err << "palaver-cli: " << Error->Message << '\n' << UsageText(Error->Command) << std::flush;
     return ExitUsageError;
   }
-  return Run(std::get<TCliCommand>(Parsed), Out, Err);
+  return Run(std::get<TCliCommand>(Parsed), Out, Err, LeaveLineToExit);
 }
 
 }  // namespace palaver

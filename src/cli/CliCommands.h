@@ -12,6 +12,9 @@ namespace palaver {
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitPlatformError = 1;
 inline constexpr int ExitUsageError = 2;
+// A move was past an evaluation limit: the replay stopped before it, the output shows the stage
+// reached, and the message is on standard error.
+inline constexpr int ExitEvaluationLimit = 3;
 
 // Whether the command line asks for a drawing, which needs a QGuiApplication; evaluate and help
 // run without one (and so without any display or platform plugin).
@@ -21,6 +24,11 @@ bool NeedsGuiApplication(const std::vector<std::string>& Arguments);
 // to Out and Err, and the result is the exit status (ExitSuccess, ExitPlatformError with the
 // platform's message on Err, or ExitUsageError with a usage reminder on Err). Uses and finally
 // resets the program-wide state. render needs a QGuiApplication to exist.
-int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err);
+//
+// With LeaveLineToExit the line of argumentation is not taken apart at the end (which for a
+// large line takes longer than building it): the caller ends the process at once afterwards and
+// leaves the memory to the system.
+int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err,
+                  bool LeaveLineToExit = false);
 
 }  // namespace palaver

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include "session/PlatformError.h"
+#include "session/ProgramState.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
 #include "views/QtText.h"
@@ -37,6 +38,9 @@ void RenderStage(const TCliCommand& Command, const TArgumentationStage& Stage) {
   const TQtTextMeasurer Measurer(Font);
   const int Width = Command.Width > 0 ? Command.Width : StartupSurfaceWidth;
   TDiagramLayout Layout(Measurer, Width, Command.StructureOnly);
+  Layout.Language = State().Language;
+  // A picture file stays within what image programs open.
+  Layout.HeightLimit = RenderHeightLimit;
   // A fresh surface has height 0, as ShowDiagram leaves it before drawing; the drawing grows it.
   if (Command.View == TRenderView::Statements)
     Layout.DrawStatements(Stage);

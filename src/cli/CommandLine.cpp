@@ -309,7 +309,15 @@ Commands:
 Options:
   -h, --help   show this help; 'palaver-cli <command> --help' shows a command's options
 
-Exit status: 0 done, 1 a file could not be read or written, 2 the command line is wrong.
+Dialectical arguments share their parts, so written out in full they can be far larger than
+what they are made of: the JSON's trees stop after 250,000 nodes, and the object then ends
+with "cut": {"limit": 250000, "total": N}. A move whose evaluation would pass Palaver's
+limit (300,000 dialectical arguments for the statements on cycles of reasons) is not made:
+the replay stops before it, its lines and all after them stay as the forward lines, and the
+output shows the stage reached.
+
+Exit status: 0 done, 1 a file could not be read or written, 2 the command line is wrong,
+3 the replay stopped at a move past an evaluation limit (the message is on standard error).
 )";
 
 constexpr std::string_view CommonOptionsHelp =

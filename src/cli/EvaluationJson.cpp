@@ -1,9 +1,11 @@
 #include "cli/EvaluationJson.h"
 
 #include <functional>
+#include <ostream>
 #include <utility>
 
 #include "cli/ExportGraph.h"
+#include "model/ExpandedSize.h"
 #include "transcript/TranscriptFormat.h"
 
 namespace palaver {
@@ -28,9 +30,16 @@ const T* ElementOf(const TObjectList<T>& List, int Index) {
 // node pushes the pieces for the node's contents and for its closing, last first, so they come
 // off the stack in document order. The stack grows with the width of the tree that is still
 // to be written, never with its depth on the call stack.
+//
+// Budget is the number of nodes still to be written; when it runs out, lists end early and a
+// dialectical argument that must stand somewhere is written as null.
 class TTreeWriter {
  public:
-  explicit TTreeWriter(TJsonWriter& Writer) : W(Writer) {}
+  explicit TTreeWriter(TJsonWriter& Writer, std::uint64_t Budget = TExpandedSizes::Most,
+                       std::function<void()> Drain = nullptr)
+      : W(Writer), Budget(Budget), Drain(std::move(Drain)) {}
+
+  bool Exhausted() const { return Budget == 0; }
 
   void WriteArgument(const TArgument& A) {
     Then({[this, &A] { Argument(A); }});
@@ -56,10 +65,13 @@ class TTreeWriter {
       TPiece Piece = std::move(Pending.back());
       Pending.pop_back();
       Piece();
+      if (Drain) Drain();
     }
   }
 
   void Argument(const TArgument& A) {
+    if (Budget == 0) return;
+    --Budget;
     W.BeginObject();
     W.Key("conclusion");
     W.String(SentenceOf(A.Conclusion));
@@ -77,7 +89,8 @@ class TTreeWriter {
 
   // A dialectical argument where one is optional (a warrant) is written as null when absent.
   void DialecticalArgument(const TDialecticalArgument* D) {
-    if (D == nullptr) return W.Null();
+    if (D == nullptr || Budget == 0) return W.Null();
+    --Budget;
     W.BeginObject();
     W.Key("conclusion");
     W.String(SentenceOf(D->Conclusion));
@@ -144,12 +157,16 @@ class TTreeWriter {
   }
 
   TJsonWriter& W;
+  std::uint64_t Budget;
+  std::function<void()> Drain;
   std::vector<TPiece> Pending;
 };
 
-void WriteStatements(TJsonWriter& W, const TStatements& Statements) {
+void WriteStatements(TJsonWriter& W, const TStatements& Statements,
+                     const std::function<void()>& Drain) {
   W.BeginArray();
   for (const PStatement& S : Statements) {
+    Drain();
     if (!S) continue;
     W.BeginObject();
     W.Key("id");
@@ -165,9 +182,11 @@ void WriteStatements(TJsonWriter& W, const TStatements& Statements) {
   W.EndArray();
 }
 
-void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections) {
+void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections,
+                      const std::function<void()>& Drain) {
   W.BeginArray();
   for (const PReasonConclusion& C : Connections) {
+    Drain();
     if (!C) continue;
     W.BeginObject();
     W.Key("reason");
@@ -186,12 +205,20 @@ void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections) {
   W.EndArray();
 }
 
-void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines) {
+void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines,
+                const std::function<void()>& Drain) {
   W.BeginArray();
-  for (const std::string& Line : Lines)
+  for (const std::string& Line : Lines) {
+    Drain();
     W.String(Line);
+  }
   W.EndArray();
 }
+
+void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
+                     const TLineOfArgumentation& Line,
+                     const std::vector<std::string>& ForwardLines, TLanguage Language,
+                     bool ForwardLinesAreRest, std::uint64_t Limit);
 
 }  // namespace
 
@@ -204,11 +231,44 @@ void WriteDialecticalArgument(TJsonWriter& Writer, const TDialecticalArgument& D
 }
 
 std::string EvaluationJson(const TLineOfArgumentation& Line,
-                           const std::vector<std::string>& ForwardLines, TLanguage Language) {
+                           const std::vector<std::string>& ForwardLines, TLanguage Language,
+                           bool ForwardLinesAreRest, std::uint64_t Limit) {
+  std::string Out;
+  WriteEvaluation(
+      Out, [] {}, Line, ForwardLines, Language, ForwardLinesAreRest, Limit);
+  return Out;
+}
+
+void WriteEvaluationJson(std::ostream& Stream, const TLineOfArgumentation& Line,
+                         const std::vector<std::string>& ForwardLines, TLanguage Language,
+                         bool ForwardLinesAreRest, std::uint64_t Limit) {
+  std::string Out;
+  const auto Drain = [&Out, &Stream] {
+    if (Out.size() < (1U << 20)) return;
+    Stream.write(Out.data(), static_cast<std::streamsize>(Out.size()));
+    Out.clear();
+  };
+  WriteEvaluation(Out, Drain, Line, ForwardLines, Language, ForwardLinesAreRest, Limit);
+  Stream.write(Out.data(), static_cast<std::streamsize>(Out.size()));
+}
+
+namespace {
+
+void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
+                     const TLineOfArgumentation& Line,
+                     const std::vector<std::string>& ForwardLines, TLanguage Language,
+                     bool ForwardLinesAreRest, std::uint64_t Limit) {
   static const TArgumentationStage EmptyStage;
   const TArgumentationStage& Stage = Line.CurrentStage ? *Line.CurrentStage : EmptyStage;
 
-  std::string Out;
+  // Counted on the shared trees before anything is written.
+  TExpandedSizes Sizes;
+  std::uint64_t Total = 0;
+  for (const PArgument& A : Stage.Arguments)
+    if (A) Total = AddSizes(Total, Sizes.Of(*A));
+  for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
+    if (D) Total = AddSizes(Total, Sizes.Of(*D));
+
   TJsonWriter W(Out);
   W.BeginObject();
   W.Key("language");
@@ -216,26 +276,37 @@ std::string EvaluationJson(const TLineOfArgumentation& Line,
   W.Key("moves");
   W.Number(Line.ArgumentationMoves.Count());
   W.Key("statements");
-  WriteStatements(W, Stage.Statements);
+  WriteStatements(W, Stage.Statements, Drain);
   W.Key("connections");
-  WriteConnections(W, Stage.ReasonConclusions);
+  WriteConnections(W, Stage.ReasonConclusions, Drain);
+  TTreeWriter Trees(W, Limit, Drain);
   W.Key("arguments");
   W.BeginArray();
   for (const PArgument& A : Stage.Arguments)
-    if (A) WriteArgument(W, *A);
+    if (A && !Trees.Exhausted()) Trees.WriteArgument(*A);
   W.EndArray();
   W.Key("maximal_dialectical_arguments");
   W.BeginArray();
   for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
-    if (D) WriteDialecticalArgument(W, *D);
+    if (D && !Trees.Exhausted()) Trees.WriteDialecticalArgument(*D);
   W.EndArray();
   W.Key("forward_lines");
-  WriteLines(W, ForwardLines);
+  WriteLines(W, ForwardLines, Drain);
   W.Key("transcript");
-  WriteLines(W, TranscriptFileLines(Line, ForwardLines));
+  WriteLines(W, TranscriptFileLines(Line, ForwardLines, ForwardLinesAreRest), Drain);
+  if (Total > Limit) {
+    W.Key("cut");
+    W.BeginObject();
+    W.Key("limit");
+    W.Unsigned(static_cast<unsigned long long>(Limit));
+    W.Key("total");
+    W.Unsigned(static_cast<unsigned long long>(Total));
+    W.EndObject();
+  }
   W.EndObject();
   W.Finish();
-  return Out;
 }
+
+}  // namespace
 
 }  // namespace palaver

@@ -66,6 +66,18 @@ void AppendControlEscape(std::string& Out, unsigned char C) {
 void AppendJsonString(std::string& Out, std::string_view Bytes) {
   Out += '"';
   for (std::size_t At = 0; At < Bytes.size();) {
+    // A run of plain ASCII goes in at once: most sentences are nothing else.
+    std::size_t Plain = At;
+    while (Plain < Bytes.size()) {
+      const auto P = static_cast<unsigned char>(Bytes[Plain]);
+      if (P < 0x20 || P >= 0x80 || P == '"' || P == '\\') break;
+      ++Plain;
+    }
+    if (Plain > At) {
+      Out.append(Bytes.substr(At, Plain - At));
+      At = Plain;
+      continue;
+    }
     const auto C = static_cast<unsigned char>(Bytes[At]);
     const std::size_t Length = Utf8SequenceLength(Bytes, At);
     if (Length == 0) {
@@ -169,6 +181,11 @@ void TJsonWriter::String(std::string_view Bytes) {
 }
 
 void TJsonWriter::Number(long long Value) {
+  BeforeValue();
+  Out += std::to_string(Value);
+}
+
+void TJsonWriter::Unsigned(unsigned long long Value) {
   BeforeValue();
   Out += std::to_string(Value);
 }

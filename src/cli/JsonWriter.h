@@ -25,6 +25,7 @@ class TJsonWriter {
   void Key(std::string_view Name);
   void String(std::string_view Bytes);
   void Number(long long Value);
+  void Unsigned(unsigned long long Value);
   void Bool(bool Value);
   void Null();
   // Ends the document; everything opened must have been closed.

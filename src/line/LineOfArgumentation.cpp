@@ -1,5 +1,6 @@
 #include "line/LineOfArgumentation.h"
 
+#include <new>
 #include <utility>
 
 #include "session/MessageBoxes.h"
@@ -29,8 +30,28 @@ TLineOfArgumentation::TLineOfArgumentation(TLineOfArgumentationHost& Host) : Hos
   ArgumentationStages.Add(CurrentStage);
 }
 
+template <class TStageMove>
+PArgumentationStage TLineOfArgumentation::MakeStage(const TStageMove& StageMove) {
+  LimitReached.reset();
+  try {
+    return StageMove();
+  } catch (const TEvaluationLimitReached& Limit) {
+    LimitReached = Limit;
+  } catch (const std::bad_alloc&) {
+    LimitReached = TEvaluationLimitReached(TEvaluationLimitReached::TKind::Memory, 0);
+  }
+  // The stage move has put back what it changed: the line stays as it was.
+  if (State().InteractiveMoves) {
+    Host->MessageBoxes().Warning(EvaluationLimitText(State().Language, *LimitReached));
+    LogUserAction(EvaluationLimitMessage);
+  }
+  return nullptr;
+}
+
 void TLineOfArgumentation::RecordMove(const PArgumentationStage& NewStage,
                                       std::vector<std::string> Lines) {
+  // The stage before is no longer shown: it need not keep its dialectical arguments worked out.
+  CurrentStage->ReleaseComputedLists();
   auto Move = std::make_shared<TArgumentationMove>();
   Move->PreStage = CurrentStage;
   Move->PostStage = NewStage;
@@ -60,7 +81,8 @@ bool TLineOfArgumentation::DoStatementMove(const PStatement& S) {
                            "Statement type overruling"))
       return false;
   }
-  PArgumentationStage NewStage = CurrentStage->DoStatementMove(S);
+  PArgumentationStage NewStage = MakeStage([&] { return CurrentStage->DoStatementMove(S); });
+  if (!NewStage) return false;
   RecordMove(NewStage, {StatementKeyword, StatementLine(*S), ""});
   return true;
 }
@@ -73,7 +95,9 @@ void TLineOfArgumentation::DoReasonConclusionMove(const PReasonConclusion& C) {
       !ConfirmOverruling(ReasonConclusionOverrulingQuestion(State().Language, Notes),
                          "Reason/conclusion type overruling"))
     return;
-  PArgumentationStage NewStage = CurrentStage->DoReasonConclusionMove(C);
+  PArgumentationStage NewStage =
+      MakeStage([&] { return CurrentStage->DoReasonConclusionMove(C); });
+  if (!NewStage) return;
   // The stage move may have swapped C's ends for the stage's own statements; the entry is
   // written from what C holds now, which carries the types this move gave them.
   RecordMove(NewStage, {ConclusionKeyword, StatementLine(*C->Conclusion), ReasonKeyword,
@@ -91,7 +115,8 @@ void TLineOfArgumentation::DoExceptionMove(const PReasonConclusion& C) {
       !ConfirmOverruling(ExceptionOverrulingQuestion(State().Language, Notes),
                          "Exception/reason/conclusion type overruling"))
     return;
-  PArgumentationStage NewStage = CurrentStage->DoExceptionMove(C);
+  PArgumentationStage NewStage = MakeStage([&] { return CurrentStage->DoExceptionMove(C); });
+  if (!NewStage) return;
   RecordMove(NewStage,
              {ExceptionKeyword, StatementLine(*C->Exceptions[0]), ConclusionKeyword,
               StatementLine(*C->Conclusion), ReasonKeyword, StatementLine(*C->Reason), ""});

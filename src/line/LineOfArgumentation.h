@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "line/LineHost.h"
+#include "model/EvaluationLimit.h"
 #include "model/ArgumentationStage.h"
 #include "model/ObjectList.h"
 #include "model/Statement.h"
@@ -41,6 +43,10 @@ class TLineOfArgumentation {
   bool Changed = false;
   // Full name of the transcript file; "New.lin" for a line that was never saved.
   std::string FileName;
+  // Set when the last move asked of the line was not made because its stage would pass an
+  // evaluation limit. The user is told at once, except during a replay, which stops there and
+  // tells afterwards.
+  std::optional<TEvaluationLimitReached> LimitReached;
 
   // True when the move was made. A sentence that is already there with the same type is
   // refused; with another type the user is asked whether to overrule it. Nothing is asked
@@ -61,6 +67,9 @@ class TLineOfArgumentation {
 
  private:
   void RecordMove(const PArgumentationStage& NewStage, std::vector<std::string> Lines);
+  // Runs the stage move; null, with LimitReached set (and said), when it passed a limit.
+  template <class TStageMove>
+  PArgumentationStage MakeStage(const TStageMove& StageMove);
   // Asks a Yes/No confirmation and logs the answer under Subject; true on Yes.
   bool ConfirmOverruling(const std::string& Question, const std::string& Subject);
   // The common course of a deletion once the thing is known to exist.

@@ -8,7 +8,57 @@ bool IsDutch(TLanguage Language) {
   return Language == TLanguage::Dutch;
 }
 
+// Digits in groups of three, with the language's separator.
+std::string Grouped(std::size_t Number, TLanguage Language) {
+  std::string Digits = std::to_string(Number);
+  const char Separator = IsDutch(Language) ? '.' : ',';
+  for (int I = static_cast<int>(Digits.size()) - 3; I > 0; I -= 3)
+    Digits.insert(static_cast<std::size_t>(I), 1, Separator);
+  return Digits;
+}
+
+// Why the move could not be made, as one sentence without its full stop.
+std::string LimitReason(TLanguage Language, const TEvaluationLimitReached& Limit) {
+  const std::string N = Grouped(Limit.Limit, Language);
+  if (Limit.Kind == TEvaluationLimitReached::TKind::Memory) {
+    if (IsDutch(Language)) return "er was niet genoeg geheugen om het betoog te evalueren";
+    return "there was not enough memory to evaluate the argumentation";
+  }
+  if (Limit.Kind == TEvaluationLimitReached::TKind::Comparisons) {
+    if (IsDutch(Language))
+      return "het vinden van de maximale dialectische argumenten zou meer dan " + N +
+             " vergelijkingen vergen, meer dan Palaver voor een zet kan doen";
+    return "finding its maximal dialectical arguments would take more than " + N +
+           " comparisons, more than Palaver can make for one move";
+  }
+  if (IsDutch(Language))
+    return "de beweringen op cirkels van redenen zouden samen meer dan " + N +
+           " dialectische argumenten hebben, meer dan Palaver kan evalueren";
+  return "the statements on cycles of reasons would together have more than " + N +
+         " dialectical arguments, more than Palaver can evaluate";
+}
+
 }  // namespace
+
+std::string EvaluationLimitText(TLanguage Language, const TEvaluationLimitReached& Limit) {
+  if (IsDutch(Language))
+    return "\r\nDe zet is niet gedaan: " + LimitReason(Language, Limit) +
+           ". \r\nHet betoog is gebleven zoals het was. ";
+  return "\r\nThe move was not made: " + LimitReason(Language, Limit) +
+         ". \r\nThe line of argumentation is as it was. ";
+}
+
+std::string ReplayLimitText(TLanguage Language, const TEvaluationLimitReached& Limit, int Made) {
+  if (IsDutch(Language))
+    return "\r\nDe eerste " + Grouped(static_cast<std::size_t>(Made), Language) +
+           " zetten zijn gedaan. De volgende zet is niet gedaan: " + LimitReason(Language, Limit) +
+           ". \r\nDie zet en alles erna zijn bewaard als volgende zetten; Bewaren schrijft ze "
+           "terug zoals ze waren. ";
+  return "\r\nThe first " + Grouped(static_cast<std::size_t>(Made), Language) +
+         " moves were made. The next move was not made: " + LimitReason(Language, Limit) +
+         ". \r\nThat move and everything after it are kept as the forward moves; Save writes "
+         "them back as they were. ";
+}
 
 std::string ReAddingStatementText(TLanguage Language, const std::string& Sentence) {
   if (IsDutch(Language))

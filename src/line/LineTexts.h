@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/EvaluationLimit.h"
 #include "model/Language.h"
 
 namespace palaver {
@@ -34,5 +35,13 @@ std::string NonExistingExceptionText(TLanguage Language, const std::string& Exce
                                      const std::string& Reason, const std::string& Conclusion);
 std::string DeleteExceptionQuestion(TLanguage Language, const std::string& Exception,
                                     const std::string& Reason, const std::string& Conclusion);
+
+// A move was not made because its stage would pass an evaluation limit. The first says so after
+// a move of the user's; the second after a replay that stopped at such a move, having made the
+// Made moves before it.
+std::string EvaluationLimitText(TLanguage Language, const TEvaluationLimitReached& Limit);
+std::string ReplayLimitText(TLanguage Language, const TEvaluationLimitReached& Limit, int Made);
+// The log's name of these messages.
+inline constexpr const char* EvaluationLimitMessage = "Message: Evaluation limit; Answer: OK";
 
 }  // namespace palaver

@@ -95,6 +95,14 @@ std::string TArgumentationStage::GetNewId() const {
   return std::to_string(N);
 }
 
+void TArgumentationStage::ReleaseComputedLists() {
+  if (History) History->ReleaseLists(*this);
+}
+
+std::size_t TArgumentationStage::CycleGroupArguments() const {
+  return History && !History->IsPlain() ? History->GroupArgumentsAt(Version) : 0;
+}
+
 // Gives both ends of C the Ids of the stage's statements with their sentences, or a new number.
 void TArgumentationStage::AttachIds(TReasonConclusion& C) const {
   bool ConclusionFound = false;

@@ -82,6 +82,13 @@ class TArgumentationStage {
   PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const;
   void DoProsConsMove() {}
 
+  // A stage that is no longer the newest of its line need not keep its dialectical arguments
+  // worked out: they are worked out again, the same, when read.
+  void ReleaseComputedLists();
+  // The distinct dialectical arguments the stage's statements on cycles of reasons hold between
+  // them: what the evaluation limit counts.
+  std::size_t CycleGroupArguments() const;
+
  private:
   friend class TStageHistory;
 
@@ -100,12 +107,14 @@ class TArgumentationStage {
   std::shared_ptr<TStageHistory> HistoryForMove() const;
   // The statement move without its recomputation: the reason/conclusion and exception moves
   // make their statement moves this way and recompute once, at the end.
-  void EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S) const;
+  class TSharedChanges;
+  void EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S,
+                      TSharedChanges& Changes) const;
   // The reason/conclusion move's entries into New, without its recomputation: C's conclusion
   // and reason, then C itself unless New holds that connection already. Returns the index of the
   // connection New held already, or -1.
   int EnterConnection(TArgumentationStage& New, TStageHistory& History,
-                      const PReasonConclusion& C) const;
+                      const PReasonConclusion& C, TSharedChanges& Changes) const;
   void InheritArguments(TArgumentationStage& New) const;
   void RebuildArgumentsLater();
   // The dialectical arguments, the maximal ones and the statuses exactly as the computation

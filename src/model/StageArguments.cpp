@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -6,6 +8,7 @@
 #include "session/ProgramState.h"
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
+#include "model/UsedSetTable.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
@@ -53,10 +56,11 @@ TArguments StraightforwardArguments(const TStatements& Statements,
   return List;
 }
 
-// The argument of a statement that reaches no cycle of connections does not depend on the
-// connections the branches above it have used, so it is built once and shared by every argument
-// it occurs in. One that reaches a cycle is built the long way, leaving out on each branch the
-// connections used above.
+// An argument follows the connections the branches above it have not used, but a used
+// connection can only come back further down inside a group of statements that reach each other
+// through connections. So the argument of a statement on no such cycle is built once and shared
+// by every argument it occurs in; within a group, the argument of a statement is built once per
+// set of the group's connections used on the way to it, and shared likewise.
 class TArgumentsBuilder {
  public:
   TArgumentsBuilder(const TStatements& Statements, const TReasonConclusions& Connections)
@@ -71,7 +75,7 @@ class TArgumentsBuilder {
       Index.emplace(Statements[I]->Sentence, I);
     Concluding.resize(static_cast<std::size_t>(N));
     ReasonOf.resize(static_cast<std::size_t>(M));
-    std::vector<std::vector<int>> AsReason(static_cast<std::size_t>(N));
+    std::vector<char> IsReason(static_cast<std::size_t>(N));
     for (int C = 0; C < M; ++C) {
       const TReasonConclusion& K = *Connections[C];
       const auto R = Index.find(K.Reason->Sentence);
@@ -79,57 +83,163 @@ class TArgumentsBuilder {
       if (R == Index.end() || D == Index.end() || Statements[R->second] != K.Reason) return false;
       ReasonOf[static_cast<std::size_t>(C)] = R->second;
       Concluding[static_cast<std::size_t>(D->second)].push_back(C);
-      AsReason[static_cast<std::size_t>(R->second)].push_back(D->second);
+      IsReason[static_cast<std::size_t>(R->second)] = 1;
     }
-
-    // Children first; what is never peeled off reaches a cycle.
     Shared.resize(static_cast<std::size_t>(N));
-    std::vector<int> Open(static_cast<std::size_t>(N));
-    std::vector<int> Ready;
-    for (int I = 0; I < N; ++I) {
-      Open[static_cast<std::size_t>(I)] =
-          static_cast<int>(Concluding[static_cast<std::size_t>(I)].size());
-      if (Open[static_cast<std::size_t>(I)] == 0) Ready.push_back(I);
-    }
-    while (!Ready.empty()) {
-      const int S = Ready.back();
-      Ready.pop_back();
-      auto A = std::make_shared<TArgument>(Statements[S]);
-      for (int C : Concluding[static_cast<std::size_t>(S)])
-        A->InitialArguments.Add(
-            Shared[static_cast<std::size_t>(ReasonOf[static_cast<std::size_t>(C)])]);
-      Shared[static_cast<std::size_t>(S)] = std::move(A);
-      for (int Up : AsReason[static_cast<std::size_t>(S)])
-        if (--Open[static_cast<std::size_t>(Up)] == 0) Ready.push_back(Up);
-    }
-    Used.assign(static_cast<std::size_t>(M), 0);
+    BuildInGroups();
 
     // Final conclusions first, then whatever none of the arguments so far reaches.
     std::vector<char> Covered(static_cast<std::size_t>(N));
     for (int S = 0; S < N; ++S) {
-      if (!AsReason[static_cast<std::size_t>(S)].empty()) continue;
-      List.Add(ArgumentOf(S));
+      if (IsReason[static_cast<std::size_t>(S)]) continue;
+      List.Add(Shared[static_cast<std::size_t>(S)]);
       Cover(S, Covered);
     }
     for (int S = 0; S < N; ++S) {
       if (Covered[static_cast<std::size_t>(S)]) continue;
-      List.Add(ArgumentOf(S));
+      List.Add(Shared[static_cast<std::size_t>(S)]);
       Cover(S, Covered);
     }
     return true;
   }
 
  private:
-  PArgument ArgumentOf(int S) {
-    if (Shared[static_cast<std::size_t>(S)]) return Shared[static_cast<std::size_t>(S)];
-    auto A = std::make_shared<TArgument>(Statements[S]);
-    for (int C : Concluding[static_cast<std::size_t>(S)]) {
-      if (Used[static_cast<std::size_t>(C)]) continue;
-      Used[static_cast<std::size_t>(C)] = 1;
-      A->InitialArguments.Add(ArgumentOf(ReasonOf[static_cast<std::size_t>(C)]));
-      Used[static_cast<std::size_t>(C)] = 0;
+  // Tarjan's walk over the reasons, with explicit stacks; each group is built as soon as
+  // everything it takes in is.
+  void BuildInGroups() {
+    const std::size_t N = Shared.size();
+    std::vector<int> Number(N, -1);
+    std::vector<int> Low(N);
+    std::vector<char> OnPath(N);
+    std::vector<int> Path;
+    std::vector<std::pair<int, std::size_t>> Walk;
+    int Counter = 0;
+    const auto Enter = [&](int S) {
+      Number[static_cast<std::size_t>(S)] = Low[static_cast<std::size_t>(S)] = Counter++;
+      OnPath[static_cast<std::size_t>(S)] = 1;
+      Path.push_back(S);
+      Walk.emplace_back(S, 0);
+    };
+    for (int Start = 0; Start < static_cast<int>(N); ++Start) {
+      if (Number[static_cast<std::size_t>(Start)] >= 0) continue;
+      Enter(Start);
+      while (!Walk.empty()) {
+        const int S = Walk.back().first;
+        const std::vector<int>& Concl = Concluding[static_cast<std::size_t>(S)];
+        if (Walk.back().second < Concl.size()) {
+          const int R = ReasonOf[static_cast<std::size_t>(Concl[Walk.back().second++])];
+          if (Number[static_cast<std::size_t>(R)] < 0)
+            Enter(R);
+          else if (OnPath[static_cast<std::size_t>(R)])
+            Low[static_cast<std::size_t>(S)] =
+                std::min(Low[static_cast<std::size_t>(S)], Number[static_cast<std::size_t>(R)]);
+          continue;
+        }
+        Walk.pop_back();
+        if (!Walk.empty()) {
+          int& ParentLow = Low[static_cast<std::size_t>(Walk.back().first)];
+          ParentLow = std::min(ParentLow, Low[static_cast<std::size_t>(S)]);
+        }
+        if (Low[static_cast<std::size_t>(S)] != Number[static_cast<std::size_t>(S)]) continue;
+        std::vector<int> Members;
+        int Top;
+        do {
+          Top = Path.back();
+          Path.pop_back();
+          OnPath[static_cast<std::size_t>(Top)] = 0;
+          Members.push_back(Top);
+        } while (Top != S);
+        BuildGroup(std::move(Members));
+      }
     }
-    return A;
+  }
+
+  void BuildGroup(std::vector<int> Members) {
+    std::sort(Members.begin(), Members.end());
+    bool OnItself = false;
+    if (Members.size() == 1)
+      for (int C : Concluding[static_cast<std::size_t>(Members[0])])
+        OnItself = OnItself || ReasonOf[static_cast<std::size_t>(C)] == Members[0];
+    if (Members.size() == 1 && !OnItself) {
+      const int S = Members[0];
+      auto A = std::make_shared<TArgument>(Statements[S]);
+      for (int C : Concluding[static_cast<std::size_t>(S)])
+        A->InitialArguments.Add(
+            Shared[static_cast<std::size_t>(ReasonOf[static_cast<std::size_t>(C)])]);
+      Shared[static_cast<std::size_t>(S)] = std::move(A);
+      return;
+    }
+
+    // The group's connections, one bit each.
+    std::unordered_map<int, int> Bit;
+    for (int S : Members)
+      for (int C : Concluding[static_cast<std::size_t>(S)])
+        Bit.emplace(C, static_cast<int>(Bit.size()));
+    const std::size_t Words = std::max<std::size_t>(1, (Bit.size() + 63) / 64);
+    const auto PositionOf = [&Members](int S) -> int {
+      const auto It = std::lower_bound(Members.begin(), Members.end(), S);
+      return It != Members.end() && *It == S ? static_cast<int>(It - Members.begin()) : -1;
+    };
+    const auto Has = [](const std::uint64_t* Set, int B) { return (Set[B / 64] >> (B % 64)) & 1U; };
+    TUsedSetTable<PArgument> Table(static_cast<int>(Words));
+    std::vector<std::uint64_t> Scratch(Words);
+    const auto With = [&](const std::uint64_t* Set, int B) {
+      std::copy(Set, Set + Words, Scratch.begin());
+      Scratch[static_cast<std::size_t>(B / 64)] |= std::uint64_t{1} << (B % 64);
+    };
+
+    struct TFrame {
+      int Member;
+      std::size_t Set;
+      std::size_t Next;
+    };
+    std::vector<TFrame> Stack;
+    std::vector<std::uint64_t> Sets;
+    for (std::size_t Root = 0; Root < Members.size(); ++Root) {
+      Sets.assign(Words, 0);
+      Stack.push_back({static_cast<int>(Root), 0, 0});
+      while (!Stack.empty()) {
+        bool Pushed = false;
+        {
+          TFrame& F = Stack.back();
+          const std::vector<int>& Concl =
+              Concluding[static_cast<std::size_t>(Members[static_cast<std::size_t>(F.Member)])];
+          while (F.Next < Concl.size()) {
+            const int C = Concl[F.Next++];
+            const int B = Bit.at(C);
+            const int P = PositionOf(ReasonOf[static_cast<std::size_t>(C)]);
+            if (Has(&Sets[F.Set], B) || P < 0) continue;
+            With(&Sets[F.Set], B);
+            if (Table.Find(P, Scratch.data())) continue;
+            const std::size_t Offset = Sets.size();
+            Sets.insert(Sets.end(), Scratch.begin(), Scratch.end());
+            Stack.push_back({P, Offset, 0});  // F is not used after this
+            Pushed = true;
+            break;
+          }
+        }
+        if (Pushed) continue;
+        const TFrame Done = Stack.back();
+        const int S = Members[static_cast<std::size_t>(Done.Member)];
+        auto A = std::make_shared<TArgument>(Statements[S]);
+        for (int C : Concluding[static_cast<std::size_t>(S)]) {
+          const int B = Bit.at(C);
+          if (Has(&Sets[Done.Set], B)) continue;
+          const int R = ReasonOf[static_cast<std::size_t>(C)];
+          const int P = PositionOf(R);
+          if (P < 0) {
+            A->InitialArguments.Add(Shared[static_cast<std::size_t>(R)]);
+            continue;
+          }
+          With(&Sets[Done.Set], B);
+          A->InitialArguments.Add(*Table.Find(P, Scratch.data()));
+        }
+        Table.Insert(Done.Member, &Sets[Done.Set], A);
+        if (Stack.size() == 1) Shared[static_cast<std::size_t>(S)] = std::move(A);
+        Stack.pop_back();
+        Sets.resize(Done.Set);
+      }
+    }
   }
 
   // Marks everything an argument of S reaches: S and, through the connections, its reasons.
@@ -153,8 +263,8 @@ class TArgumentsBuilder {
   const TReasonConclusions& Connections;
   std::vector<std::vector<int>> Concluding;
   std::vector<int> ReasonOf;
+  // The argument of each statement as a branch meets it with nothing used up.
   std::vector<PArgument> Shared;
-  std::vector<char> Used;
 };
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
@@ -42,6 +44,51 @@ int ConnectionIndex(const TReasonConclusions& Connections, const TStageHistory& 
 
 }  // namespace
 
+// What a move has changed in objects that older stages share. A move whose stage would pass an
+// evaluation limit is not made: the types and exception lists it changed are put back, and the
+// history it had begun to carry forward is not carried on.
+class TArgumentationStage::TSharedChanges {
+ public:
+  explicit TSharedChanges(std::shared_ptr<TStageHistory> History) : History(std::move(History)) {
+    this->History->BeginMove();
+  }
+  TSharedChanges(const TSharedChanges&) = delete;
+  TSharedChanges& operator=(const TSharedChanges&) = delete;
+  ~TSharedChanges() {
+    if (Done) return;
+    for (auto It = Changes.rbegin(); It != Changes.rend(); ++It) {
+      if (It->Connection)
+        It->Connection->Exceptions.Delete(It->Connection->Exceptions.Count() - 1);
+      else
+        It->Statement->StatementType = It->Type;
+    }
+    History->RollBack();
+  }
+
+  // Before the statement's type is set.
+  void Retype(TStatement& S, TStatementType Type) {
+    if (S.StatementType == Type) return;
+    Changes.push_back({&S, S.StatementType, nullptr});
+    S.StatementType = Type;
+  }
+  void AddException(TReasonConclusion& C, PStatement Exception) {
+    C.Exceptions.Add(std::move(Exception));
+    Changes.push_back({nullptr, TStatementType::Issue, &C});
+  }
+  // The move was made: what it changed stays.
+  void Keep() { Done = true; }
+
+ private:
+  struct TChange {
+    TStatement* Statement;
+    TStatementType Type;
+    TReasonConclusion* Connection;
+  };
+  std::shared_ptr<TStageHistory> History;
+  std::vector<TChange> Changes;
+  bool Done = false;
+};
+
 // The arguments as RecomputeArguments leaves them, worked out when they are first read; the
 // statement moves that follow start from them.
 void TArgumentationStage::RebuildArgumentsLater() {
@@ -74,7 +121,7 @@ void TArgumentationStage::InheritArguments(TArgumentationStage& New) const {
 }
 
 void TArgumentationStage::EnterStatement(TArgumentationStage& New, TStageHistory& History,
-                                         const PStatement& S) const {
+                                         const PStatement& S, TSharedChanges& Changes) const {
   const int Index = History.StatementIndex(S->Sentence);
   if (Index < 0) {
     // Numbered against the statements so far, before S joins them.
@@ -86,16 +133,17 @@ void TArgumentationStage::EnterStatement(TArgumentationStage& New, TStageHistory
     // The existing object is shared with older stages, which see the new type as well.
     const PStatement& Existing = New.Statements[Index];
     Existing->Sentence = S->Sentence;
-    Existing->StatementType = S->StatementType;
+    Changes.Retype(*Existing, S->StatementType);
     History.Touch(*Existing);
   }
 }
 
 PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S) const {
   const std::shared_ptr<TStageHistory> H = HistoryForMove();
+  TSharedChanges Changes(H);
   auto New = StartStage(*this);
   InheritArguments(*New);
-  EnterStatement(*New, *H, S);
+  EnterStatement(*New, *H, S, Changes);
   const TArguments Base = New->ArgumentsBase;
   const TArguments Appended = New->AppendedArguments;
   New->Arguments.SetFiller([Base, Appended] {
@@ -105,14 +153,16 @@ PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S) co
     return List;
   });
   H->FinishMove(*New);
+  Changes.Keep();
   return New;
 }
 
 int TArgumentationStage::EnterConnection(TArgumentationStage& New, TStageHistory& History,
-                                         const PReasonConclusion& C) const {
+                                         const PReasonConclusion& C,
+                                         TSharedChanges& Changes) const {
   // The conclusion first, so a new conclusion is numbered before a new reason.
-  EnterStatement(New, History, C->Conclusion);
-  EnterStatement(New, History, C->Reason);
+  EnterStatement(New, History, C->Conclusion, Changes);
+  EnterStatement(New, History, C->Reason, Changes);
   UseStageStatement(New, History, C->Reason);
   UseStageStatement(New, History, C->Conclusion);
 
@@ -123,8 +173,8 @@ int TArgumentationStage::EnterConnection(TArgumentationStage& New, TStageHistory
   } else {
     // A repeated connection keeps its own kind and exceptions; its ends take the new types.
     const TReasonConclusion& X = *New.ReasonConclusions[Existing];
-    X.Reason->StatementType = C->Reason->StatementType;
-    X.Conclusion->StatementType = C->Conclusion->StatementType;
+    Changes.Retype(*X.Reason, C->Reason->StatementType);
+    Changes.Retype(*X.Conclusion, C->Conclusion->StatementType);
     History.Touch(*X.Reason);
     History.Touch(*X.Conclusion);
   }
@@ -133,11 +183,13 @@ int TArgumentationStage::EnterConnection(TArgumentationStage& New, TStageHistory
 
 PArgumentationStage TArgumentationStage::DoReasonConclusionMove(const PReasonConclusion& C) const {
   const std::shared_ptr<TStageHistory> H = HistoryForMove();
+  TSharedChanges Changes(H);
   auto New = StartStage(*this);
   InheritArguments(*New);
-  EnterConnection(*New, *H, C);
+  EnterConnection(*New, *H, C, Changes);
   New->RebuildArgumentsLater();
   H->FinishMove(*New);
+  Changes.Keep();
   return New;
 }
 
@@ -153,9 +205,10 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
       H->ExceptionsKnown(Known) != ReasonConclusions[Known]->Exceptions.Count())
     H = TStageHistory::Build(*this);
 
+  TSharedChanges Changes(H);
   auto New = StartStage(*this);
   InheritArguments(*New);
-  EnterStatement(*New, *H, C->Exceptions[0]);
+  EnterStatement(*New, *H, C->Exceptions[0], Changes);
 
   PStatement Exception = C->Exceptions[0];
   const int Old = H->StatementIndex(Exception->Sentence);
@@ -164,7 +217,7 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
   C->Exceptions.Insert(0, Exception);
 
   // The reason/conclusion move; a new connection enters the stage here, carrying the exception.
-  const int Existing = EnterConnection(*New, *H, C);
+  const int Existing = EnterConnection(*New, *H, C, Changes);
   if (Existing >= 0) {
     const TReasonConclusion& X = *New->ReasonConclusions[Existing];
     // The existing connection is shared with older stages: they list the new exception too.
@@ -176,15 +229,16 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
       }
     }
     if (Same) {
-      Same->StatementType = Exception->StatementType;
+      Changes.Retype(*Same, Exception->StatementType);
       H->Touch(*Same);
     } else {
-      New->ReasonConclusions[Existing]->Exceptions.Add(Exception);
+      Changes.AddException(*New->ReasonConclusions[Existing], Exception);
       H->TouchExceptions(Existing);
     }
   }
   New->RebuildArgumentsLater();
   H->FinishMove(*New);
+  Changes.Keep();
   return New;
 }
 

@@ -20,6 +20,10 @@ struct TProgramState {
   std::shared_ptr<TLineOfArgumentation> LineOfArgumentation;
   // Transcript lines of the moves that Back has taken back and Forward can replay.
   std::vector<std::string> ForwardLines;
+  // The forward lines are the unreplayed rest of a text whose replay stopped at a move past an
+  // evaluation limit, from that move's entry to the text's end (its own marker included): Save
+  // writes them back as they are, without a marker before them, and Forward replays them so.
+  bool ForwardLinesAreRest = false;
   TLanguage Language = TLanguage::English;
   bool LoggingOn = false;
   std::string LogFileName;

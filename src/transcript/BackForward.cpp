@@ -91,6 +91,15 @@ void TMainWindowCore::StepBack() {
 void TMainWindowCore::StepForward() {
   RebuildTranscriptView();
   TLines L = Platform.TranscriptViewLines();
+  if (State().ForwardLinesAreRest) {
+    // The rest of a text whose replay stopped: replayed as it stands, with its own marker, so
+    // that a move still past the limit leaves the same rest, and one no longer past it goes on
+    // to where the text meant to be.
+    const TLines& Rest = State().ForwardLines;
+    L.insert(L.end(), Rest.begin(), Rest.end());
+    ReplayIntoNewLine(std::move(L));
+    return;
+  }
   TLines F = State().ForwardLines;
   std::size_t Index = 0;
   std::size_t Count = 0;

@@ -49,7 +49,8 @@ void TMainWindowCore::SetTitleFromFileName() {
 }
 
 std::vector<std::string> TMainWindowCore::LinesToSave() const {
-  return TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines);
+  return TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines,
+                             State().ForwardLinesAreRest);
 }
 
 void TMainWindowCore::WriteTranscriptFile(const std::string& Path) {
@@ -61,6 +62,7 @@ void TMainWindowCore::ReplayFile(const std::string& FileName, std::vector<std::s
   Platform.SetTranscriptViewLines(std::move(Lines));
   SetTitleFromFileName();
   State().ForwardLines.clear();
+  State().ForwardLinesAreRest = false;
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   InterpretTranscript();
@@ -71,6 +73,7 @@ void TMainWindowCore::NewLineOfArgumentation() {
   RefreshCurrentView();
   Platform.SetTitle(IsDutch() ? "Palaver - Nieuw betoog" : "Palaver - New line of argumentation");
   State().ForwardLines.clear();
+  State().ForwardLinesAreRest = false;
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   Platform.RecoveryDue();
@@ -165,8 +168,19 @@ void TMainWindowCore::Append1Click() {
   Platform.SetTranscriptViewLines(std::move(Lines));
   // The appended file's own forward lines are dropped; the current ones stay.
   std::vector<std::string> Kept = State().ForwardLines;
+  const bool KeptRest = State().ForwardLinesAreRest;
   InterpretTranscript();
-  State().ForwardLines = std::move(Kept);
+  std::vector<std::string> Forward;
+  if (LastReplayStop) {
+    // The file's moves that could not be made come next, before the current forward lines.
+    for (const std::string& Line : State().ForwardLines) {
+      if (Line == CurrentPositionKeyword) break;
+      Forward.push_back(Line);
+    }
+  }
+  Forward.insert(Forward.end(), Kept.begin(), Kept.end());
+  State().ForwardLines = std::move(Forward);
+  State().ForwardLinesAreRest = KeptRest;
   Platform.SetForwardEnabled(HoldsEntryKeyword(State().ForwardLines));
   Platform.RecoveryDue();
 }

@@ -37,8 +37,16 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
 
   // --- Transcript ---------------------------------------------------------------------------
   // Replays the view's text into the current line up to "CURRENT POSITION"; what follows the
-  // marker becomes the forward lines.
+  // marker becomes the forward lines. A move past an evaluation limit stops the replay there:
+  // its entry and everything after it become the forward lines, as they are, and the user is
+  // told once the replay is over.
   void InterpretTranscript();
+  // How the last replay stopped at a move past an evaluation limit, after how many moves.
+  struct TReplayStop {
+    TEvaluationLimitReached Limit;
+    int MovesMade;
+  };
+  std::optional<TReplayStop> LastReplayStop;
   // Puts the Move lines of the current line's moves into the view, and nothing else.
   void RebuildTranscriptView();
   void StepBack();

@@ -56,11 +56,14 @@ std::vector<std::string> TranscriptOfLine(const TLineOfArgumentation& Line) {
 }
 
 std::vector<std::string> TranscriptFileLines(const TLineOfArgumentation& Line,
-                                             const std::vector<std::string>& ForwardLines) {
+                                             const std::vector<std::string>& ForwardLines,
+                                             bool ForwardLinesAreRest) {
   std::vector<std::string> Lines = TranscriptOfLine(Line);
   Lines.reserve(Lines.size() + 2 + ForwardLines.size());
-  Lines.emplace_back(CurrentPositionKeyword);
-  Lines.emplace_back();
+  if (!ForwardLinesAreRest) {
+    Lines.emplace_back(CurrentPositionKeyword);
+    Lines.emplace_back();
+  }
   Lines.insert(Lines.end(), ForwardLines.begin(), ForwardLines.end());
   return Lines;
 }

@@ -41,9 +41,11 @@ bool HoldsEntryKeyword(const std::vector<std::string>& Lines);
 std::vector<std::string> TranscriptOfLine(const TLineOfArgumentation& Line);
 
 // What a transcript file holds: the moves' lines, "CURRENT POSITION", an empty line and the
-// forward lines.
+// forward lines. Forward lines that are the unreplayed rest of a text follow the moves directly:
+// they hold the text's own marker, if any.
 std::vector<std::string> TranscriptFileLines(const TLineOfArgumentation& Line,
-                                             const std::vector<std::string>& ForwardLines);
+                                             const std::vector<std::string>& ForwardLines,
+                                             bool ForwardLinesAreRest = false);
 
 // The file-name part of a path: the text after its last path separator.
 std::string FileNamePart(const std::string& Path);

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "line/LineTexts.h"
 #include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "model/WarrantSentences.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
@@ -67,10 +69,22 @@ void TMainWindowCore::InterpretTranscript() {
     const TLanguage Language = State().Language;
 
     bool MarkerFound = false;
+    LastReplayStop.reset();
+    // A refusal from before the replay (Append keeps the line) is not this replay's.
+    State().LineOfArgumentation->LimitReached.reset();
+    // The entry being replayed starts at Entry; a move past a limit stops the replay there.
+    std::size_t Entry = 0;
+    const auto Stopped = [&] {
+      const TLineOfArgumentation& Line = *State().LineOfArgumentation;
+      if (!Line.LimitReached) return false;
+      LastReplayStop = TReplayStop{*Line.LimitReached, Line.ArgumentationMoves.Count()};
+      return true;
+    };
     std::size_t I = 0;
-    while (I < L.Count()) {
+    while (I < L.Count() && !LastReplayStop) {
       if (I % 10 == 0) Platform.AddProgressDot();
       const std::string& T = L[I];
+      Entry = I;
 
       if (T == CurrentPositionKeyword) {
         MarkerFound = true;
@@ -82,6 +96,7 @@ void TMainWindowCore::InterpretTranscript() {
           continue;
         }
         StatementMove(ReadStatementLine(L[I + 1], Issue));
+        if (Stopped()) break;
         I += 2;
       } else if (T == ConclusionKeyword) {
         if (!L.Is(I + 2, ReasonKeyword) || !L.Exists(I + 3)) {
@@ -90,6 +105,7 @@ void TMainWindowCore::InterpretTranscript() {
         }
         ReasonConclusionMove(NewConnection(ReadStatementLine(L[I + 3], Issue),
                                            ReadStatementLine(L[I + 1], Assumption)));
+        if (Stopped()) break;
         I += 4;
       } else if (T == ExceptionKeyword) {
         if (!L.Is(I + 2, ConclusionKeyword) || !L.Is(I + 4, ReasonKeyword) || !L.Exists(I + 5)) {
@@ -100,6 +116,7 @@ void TMainWindowCore::InterpretTranscript() {
                                             ReadStatementLine(L[I + 3], Assumption));
         C->Exceptions.Add(ReadStatementLine(L[I + 1], Issue));
         ExceptionMove(C);
+        if (Stopped()) break;
         I += 6;
       } else if (T == StepWarrantKeyword || T == UndercutterWarrantKeyword) {
         I += 2;
@@ -119,7 +136,9 @@ void TMainWindowCore::InterpretTranscript() {
               NewStatement(StepWarrantSentence(C->Reason->Sentence, C->Conclusion->Sentence,
                                                TConnectionKind::Defeating, Language),
                            Assumption));
+          if (Stopped()) break;
           ReasonConclusionMove(C);
+          if (Stopped()) break;
           I += 5;
         } else if (L.Is(I + 4, UnlessKeyword)) {
           if (!L.Exists(I + 5)) {
@@ -129,6 +148,7 @@ void TMainWindowCore::InterpretTranscript() {
           PReasonConclusion C = NewConnection(TrimmedIssue(L[I + 1]), TrimmedIssue(L[I + 3]));
           C->Exceptions.Add(TrimmedIssue(L[I + 5]));
           ExceptionMove(C);
+          if (Stopped()) break;
           I += 6;
         } else {
           PReasonConclusion C = NewConnection(TrimmedIssue(L[I + 1]), TrimmedIssue(L[I + 3]));
@@ -136,27 +156,38 @@ void TMainWindowCore::InterpretTranscript() {
               NewStatement(StepWarrantSentence(C->Reason->Sentence, C->Conclusion->Sentence,
                                                TConnectionKind::Supporting, Language),
                            Assumption));
+          if (Stopped()) break;
           ReasonConclusionMove(C);
+          if (Stopped()) break;
           I += 4;
         }
       } else {
         std::string Sentence = TrimControlCharacters(T);
         if (!Sentence.empty()) StatementMove(NewStatement(std::move(Sentence), Assumption));
+        if (Stopped()) break;
         I += 1;
       }
     }
 
     // After the marker, one empty line is the separator that every written file has.
     std::vector<std::string> Forward;
-    if (MarkerFound) {
+    if (LastReplayStop) {
+      Forward = L.From(Entry);
+    } else if (MarkerFound) {
       std::size_t K = I + 1;
       if (L.Exists(K) && L[K].empty()) K += 1;
       Forward = L.From(K);
     }
     Platform.SetForwardEnabled(HoldsEntryKeyword(Forward));
     State().ForwardLines = std::move(Forward);
+    State().ForwardLinesAreRest = LastReplayStop.has_value();
   }
   RefreshCurrentView();
+  if (LastReplayStop) {
+    Platform.MessageBoxes().Warning(
+        ReplayLimitText(State().Language, LastReplayStop->Limit, LastReplayStop->MovesMade));
+    LogUserAction(EvaluationLimitMessage);
+  }
 }
 
 }  // namespace palaver

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QtCore/qnamespace.h>
+#include <cstdint>
 #include <string>
 
 #include "model/Argument.h"
+#include "model/Language.h"
 #include "model/Statement.h"
 
 class QTreeWidget;
@@ -25,6 +27,13 @@ enum TArgumentNodeRole : int {
   NodeSelectedImageRole,
   NodeOverlayRole,
 };
+
+// The most nodes the tree holds. Its arguments share their parts, so written out in full they can
+// be far larger than anything a tree control shows in reasonable time.
+inline constexpr std::uint64_t TreeNodeLimit = 50'000;
+
+// The last node of a tree that stops at the limit: "… 1,234 more nodes not shown".
+std::string MoreNodesText(TLanguage Language, std::uint64_t More);
 
 // The tree's look: read-only, indent 19, 16 x 16 icons, not a tab stop.
 void SetUpArgumentsTree(QTreeWidget& Tree);
@@ -48,8 +57,10 @@ QTreeWidgetItem* AddArgumentNode(QTreeWidget& Tree, const TStatusIconsImageList&
                                  QTreeWidgetItem* Parent);
 
 // Empties the tree, adds a node for every argument of TreeArguments in order, and expands
-// every node. A null stage leaves the tree empty.
+// every node. A null stage leaves the tree empty. After Limit nodes the tree stops with a last
+// top-level node that says, in the current language, how many it leaves out.
 void FillArgumentsTree(QTreeWidget& Tree, const TStatusIconsImageList& Images,
-                       const TArgumentationStage* Stage, bool NotCoordinated);
+                       const TArgumentationStage* Stage, bool NotCoordinated,
+                       std::uint64_t Limit = TreeNodeLimit);
 
 }  // namespace palaver

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/ExpandedSize.h"
 #include "views/WordWrap.h"
 
 namespace palaver {
@@ -32,6 +33,16 @@ std::string_view BoxTextView(std::string_view Sentence) {
 
 }  // namespace
 
+std::string MoreBoxesText(TLanguage Language, std::uint64_t More) {
+  std::string Digits = std::to_string(More);
+  const char Separator = Language == TLanguage::Dutch ? '.' : ',';
+  for (int I = static_cast<int>(Digits.size()) - 3; I > 0; I -= 3)
+    Digits.insert(static_cast<std::size_t>(I), 1, Separator);
+  if (Language == TLanguage::Dutch)
+    return "\u2026 nog " + Digits + (More == 1 ? " vak" : " vakken") + " niet getoond";
+  return "\u2026 " + Digits + (More == 1 ? " more box" : " more boxes") + " not shown";
+}
+
 std::string BoxText(std::string_view Sentence) {
   return std::string(BoxTextView(Sentence));
 }
@@ -48,14 +59,45 @@ void TDiagramLayout::ClearSurface() {
   Picture.Add(MakeClearPrimitive({0, 0, Picture.Width, Picture.Height}));
 }
 
+void TDiagramLayout::StartCount(std::uint64_t Boxes) {
+  Total = Boxes;
+  Drawn = 0;
+  BoxesLeftOut = 0;
+}
+
+void TDiagramLayout::FinishCount(int Row) {
+  if (Drawn >= Total) return;
+  BoxesLeftOut = Total - Drawn;
+  const std::string Text = MoreBoxesText(Language, BoxesLeftOut);
+  // A plain grey box at the left edge, one line, below everything drawn.
+  const int Th = Measurer.TextHeight();
+  const int D = Th + 15;
+  Pen = {GreyColour, TPenStyle::Solid};
+  Font = {GreyColour, TFontStyle::Regular};
+  const int Width = Measurer.TextWidth(Text, Font.Style);
+  const int Top = D * Row + 2;
+  const int Bottom = D * Row + 24;
+  Picture.Add(MakeBoxPrimitive({2, Top, 2 + Width + 10, Bottom}, Pen));
+  Picture.Add(MakeTextPrimitive({6, Top + ((Bottom - Top) - (Th + 3)) / 2}, Width, Th, Text, Font));
+  Picture.Height = std::max(Picture.Height, Bottom + 2);
+}
+
 void TDiagramLayout::DrawDiagram(const TDialecticalArguments& MaximalDialecticalArguments) {
   ClearSurface();
+  // The boxes are counted on the shared dialectical arguments before anything is drawn.
+  TExpandedSizes Sizes;
+  std::uint64_t Boxes = 0;
+  for (const PDialecticalArgument& D : MaximalDialecticalArguments)
+    if (D && D->Conclusion) Boxes = AddSizes(Boxes, Sizes.Of(*D));
+  StartCount(Boxes);
   // One argument follows the other with no gap: the row carries on.
   int Row = 0;
   for (const PDialecticalArgument& D : MaximalDialecticalArguments) {
+    if (Full()) break;
     int Indent = 0;
     if (D) DrawDialecticalArgument(*D, Row, Indent);
   }
+  FinishCount(Row);
 }
 
 void TDiagramLayout::DrawDiagram(const TArgumentationStage& Stage) {
@@ -64,12 +106,18 @@ void TDiagramLayout::DrawDiagram(const TArgumentationStage& Stage) {
 
 void TDiagramLayout::DrawStatements(const TStatements& Statements) {
   ClearSurface();
+  std::uint64_t Boxes = 0;
+  for (const PStatement& S : Statements)
+    if (S) ++Boxes;
+  StartCount(Boxes);
   int Row = 0;
   for (const PStatement& S : Statements) {
+    if (Full()) break;
     if (!S) continue;
     DrawStatementBox(*S, Row, 0, 0, TBoxColourMode::ByStatus);
     Picture.Boxes.push_back({LastBoxBounds, S.get(), nullptr});
   }
+  FinishCount(Row);
 }
 
 void TDiagramLayout::DrawStatements(const TArgumentationStage& Stage) {
@@ -77,7 +125,7 @@ void TDiagramLayout::DrawStatements(const TArgumentationStage& Stage) {
 }
 
 void TDiagramLayout::DrawDialecticalArgument(const TDialecticalArgument& D, int& Row, int& Indent) {
-  if (!D.Conclusion) return;
+  if (!D.Conclusion || Full()) return;
   const int Pitch = RowPitch();
   const int K = Indent;
   const int N = D.Steps.Count();
@@ -97,12 +145,16 @@ void TDiagramLayout::DrawDialecticalArgument(const TDialecticalArgument& D, int&
     const TStep* S = D.Steps[I].get();
     const TDialecticalArgument* A = ParallelElement(D.InitialDialecticalArguments, I);
     if (S == nullptr) continue;
+    // A drawing that stops short stops before a step, never between a connector and its box.
+    if (Full()) return;
 
     Indent = E;
     if (S->WarrantingDialecticalArgument)
       DrawDialecticalArgument(*S->WarrantingDialecticalArgument, Row, Indent);
     Indent = E;
     DrawUndercutters(*S, Row, Indent);
+    // No connector without the reason's box below it.
+    if (Full()) return;
 
     SetConnectorPen(*S, A);
     if (ShowStructureOnly) SetStructureOnlyPen();
@@ -131,6 +183,7 @@ void TDiagramLayout::DrawUndercutters(const TStep& S, int& Row, int& Indent) {
     const TUndercutter* U = S.Undercutters[J].get();
     const TDialecticalArgument* B = ParallelElement(S.UndercuttingDialecticalArguments, J);
     if (U == nullptr) continue;
+    if (Full()) return;
 
     Indent = E;
     if (U->WarrantingDialecticalArgument)
@@ -206,6 +259,7 @@ void TDiagramLayout::DrawStatementBox(const TStatement& S, int& Row, int Indent,
         MakeIconPrimitive({IndentWidth * Indent + 5, D * Row + (Bottom - Top) / 2 - 6}, Image));
   }
   Row += R;
+  ++Drawn;
 }
 
 void TDiagramLayout::SetBoxColours(const TStatement& S, TBoxColourMode Mode) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "model/ArgumentationStage.h"
 #include "model/DialecticalArgument.h"
+#include "model/Language.h"
 #include "model/Statement.h"
 #include "views/DiagramPicture.h"
 #include "views/TextMeasurer.h"
@@ -28,6 +30,16 @@ inline constexpr int StartupSurfaceWidth = MainWindowWidth - ButtonPanelWidth - 
 inline constexpr int AssumptionImage = 0;
 inline constexpr int IssueImage = 1;
 
+// The most boxes a drawing holds, and the greatest height it grows to: a widget can be at most
+// 16,777,215 pixels high (about 599,000 one-line boxes), and a drawing of 100,000 boxes is laid
+// out in well under a second. The model shares the parts of its dialectical arguments, so drawn
+// out in full they can be far larger than anything that evaluates quickly.
+inline constexpr std::uint64_t DiagramBoxLimit = 100'000;
+inline constexpr int DiagramHeightLimit = 16'000'000;
+
+// The last box of a drawing that stops at a limit: "… 154,812,405 more boxes not shown".
+std::string MoreBoxesText(TLanguage Language, std::uint64_t More);
+
 // The text a statement box shows: the sentence without its enclosing parentheses when it both
 // starts with "(" and ends with ")" (warrant sentences are written that way).
 std::string BoxText(std::string_view Sentence);
@@ -50,6 +62,13 @@ class TDiagramLayout {
   bool ShowStructureOnly = false;
   TDiagramPen Pen;
   TDiagramFont Font;
+  // A drawing stops after BoxLimit boxes, or once it is HeightLimit pixels high, and ends with a
+  // box that says, in Language, how many boxes it leaves out.
+  std::uint64_t BoxLimit = DiagramBoxLimit;
+  int HeightLimit = DiagramHeightLimit;
+  TLanguage Language = TLanguage::English;
+  // What the last drawing left out (0 when it is complete).
+  std::uint64_t BoxesLeftOut = 0;
 
   // Clears the surface and draws every maximal dialectical argument, one under the other.
   void DrawDiagram(const TDialecticalArguments& MaximalDialecticalArguments);
@@ -65,6 +84,12 @@ class TDiagramLayout {
 
  private:
   void ClearSurface();
+  // Starts the count of a drawing of Total boxes.
+  void StartCount(std::uint64_t Total);
+  // The drawing has reached a limit: nothing more is drawn.
+  bool Full() const { return Drawn >= BoxLimit || Picture.Height >= HeightLimit; }
+  // The last box, when the drawing stopped short.
+  void FinishCount(int Row);
   void SetBoxColours(const TStatement& S, TBoxColourMode Mode);
   void SetConnectorPen(const TStep& S, const TDialecticalArgument* Reason);
   void SetUndercutterPen(const TUndercutter& U, const TDialecticalArgument* Exception);
@@ -74,6 +99,8 @@ class TDiagramLayout {
   int RowPitch() const { return Measurer.TextHeight() + 15; }
 
   const TTextMeasurer& Measurer;
+  std::uint64_t Total = 0;
+  std::uint64_t Drawn = 0;
   // The frame of the box DrawStatementBox drew last, for the picture's list of boxes.
   TDiagramRect LastBoxBounds;
 };

@@ -6,6 +6,10 @@
 #include <QString>
 
 #include "CliTestSupport.h"
+#include "cli/CliSession.h"
+#include "cli/EvaluationJson.h"
+#include "model/EvaluationLimit.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 namespace {
@@ -160,6 +164,87 @@ TEST(EvaluateOutput, IsValidJsonForEveryByte) {
   EXPECT_EQ(Sentence[static_cast<int>('A') - 2], QChar('A'));
   EXPECT_EQ(Sentence.back(), QChar(0xFF));
   EXPECT_EQ(Sentence[0xE9 - 2], QChar(0xE9));
+}
+
+}  // namespace
+}  // namespace palaver
+
+namespace palaver {
+namespace {
+
+using namespace test;
+
+// Four Issues, each a reason for each other one.
+std::string FullyConnectedTranscript() {
+  std::string Text;
+  for (int C = 1; C <= 4; ++C)
+    for (int R = 1; R <= 4; ++R)
+      if (R != C)
+        Text += "CONCLUSION\r\n  ?: s" + std::to_string(C) + "\r\nREASON\r\n  ?: s" +
+                std::to_string(R) + "\r\n\r\n";
+  return Text;
+}
+
+TEST(EvaluateLimits, AReplayPastALimitExitsWithThreeTellsWhyAndPrintsTheStageReached) {
+  QTemporaryDir Dir;
+  const std::string Path = Dir.path().toStdString() + "/full.lin";
+  WriteBytes(Path, FullyConnectedTranscript());
+  EvaluationLimits().DialecticalArguments = 200;
+  const TCliResult Result = RunCli({"evaluate", Path});
+  EvaluationLimits() = TEvaluationLimits{};
+
+  EXPECT_EQ(Result.ExitStatus, ExitEvaluationLimit);
+  const QJsonObject Output = ParsedOutput(Result);
+  const int Made = Output["moves"].toInt();
+  EXPECT_GT(Made, 2);
+  EXPECT_LT(Made, 12);
+  EXPECT_EQ(Result.Err, "palaver-cli: The first " + std::to_string(Made) +
+                            " moves were made. The next move was not made: the statements on "
+                            "cycles of reasons would together have more than 200 dialectical "
+                            "arguments, more than Palaver can evaluate. \nThat move and "
+                            "everything after it are kept as the forward moves; Save writes "
+                            "them back as they were.\n");
+  // The rest of the file is kept: the transcript a Save would write is the file itself.
+  QString Saved;
+  for (const QJsonValue& Line : Output["transcript"].toArray())
+    Saved += Line.toString() + "\r\n";
+  EXPECT_EQ(Saved.toStdString(), FullyConnectedTranscript());
+  EXPECT_FALSE(Output.contains("cut"));
+
+  // Within the limits the same file evaluates as usual.
+  EXPECT_EQ(RunCli({"evaluate", Path}).ExitStatus, ExitSuccess);
+}
+
+TEST(EvaluateLimits, TreesPastTheNodeLimitStopAndTheObjectEndsWithTheCut) {
+  TCliSession Session(TLanguage::English);
+  Session.Open(DataPath("cli-exception.lin"));
+  const TLineOfArgumentation& Line = *State().LineOfArgumentation;
+  const std::string Whole = EvaluationJson(Line, State().ForwardLines, TLanguage::English);
+  EXPECT_EQ(Whole.find("\"cut\""), std::string::npos);
+
+  const std::string Cut = EvaluationJson(Line, State().ForwardLines, TLanguage::English, false, 3);
+  QJsonParseError Error;
+  const QJsonObject Output =
+      QJsonDocument::fromJson(QByteArray::fromStdString(Cut), &Error).object();
+  ASSERT_EQ(Error.error, QJsonParseError::NoError);
+  // Written in full the trees have more nodes than three; the cut says how many, last.
+  const QJsonObject Counts = Output["cut"].toObject();
+  EXPECT_EQ(Counts["limit"].toInt(), 3);
+  EXPECT_GT(Counts["total"].toInt(), 3);
+  EXPECT_EQ(Output.keys().size(), 9);
+  EXPECT_EQ(Cut.substr(Cut.rfind("\"cut\"")).find("\"transcript\""), std::string::npos);
+  // Three nodes are written: the arguments come first.
+  int Nodes = 0;
+  for (std::size_t At = Cut.find("\"conclusion\""); At != std::string::npos;
+       At = Cut.find("\"conclusion\"", At + 1))
+    ++Nodes;
+  int ConnectionConclusions = 0;
+  for (const QJsonValue& C : Output["connections"].toArray())
+    ConnectionConclusions += C.toObject().contains("conclusion");
+  EXPECT_EQ(Nodes - ConnectionConclusions, 3);
+  // Everything else is as in the whole output.
+  EXPECT_EQ(Output["statements"], QJsonDocument::fromJson(QByteArray::fromStdString(Whole))
+                                      .object()["statements"]);
 }
 
 }  // namespace

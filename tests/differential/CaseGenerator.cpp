@@ -1,5 +1,7 @@
 #include "CaseGenerator.h"
 
+#include <string>
+
 #include "model/Language.h"
 #include "model/Statement.h"
 #include "model/WarrantSentences.h"
@@ -45,7 +47,12 @@ class TCaseBuilder {
     for (unsigned I = 0; I < Warrants; ++I)
       Pool.push_back(WarrantOf(Pool));
 
-    Transcript();
+    // Now and then the transcript is one of the shapes whose statements reach each other in
+    // many ways: everything connected, a ring with chords, or a chain of paired reasons.
+    if (Random.Chance(12))
+      ShapeTranscript();
+    else
+      Transcript();
     const unsigned Operations = Random.Below(9);
     for (unsigned I = 0; I < Operations; ++I)
       Case.Operations.push_back(Operation());
@@ -111,6 +118,67 @@ class TCaseBuilder {
       }
     }
     if (Marker && MarkerAt == Entries) L.emplace_back("CURRENT POSITION");
+  }
+
+  // One connection of a shape: mostly a plain reason/conclusion entry, sometimes with an
+  // exception taken from the shape, and sometimes followed by its step warrant as a statement.
+  void ShapeConnection(const std::string& Conclusion, const std::string& Reason) {
+    std::vector<std::string>& L = Case.Transcript;
+    if (Random.Chance(12)) {
+      L.insert(L.end(), {"EXCEPTION", Mark(Plain[Random.Below(static_cast<unsigned>(Plain.size()))]),
+                         "CONCLUSION", Mark(Conclusion), "REASON", Mark(Reason), ""});
+    } else {
+      L.insert(L.end(), {"CONCLUSION", Mark(Conclusion), "REASON", Mark(Reason), ""});
+    }
+    if (Random.Chance(10)) {
+      const TLanguage Language = Random.Chance(80) == Case.Dutch ? TLanguage::Dutch
+                                                                 : TLanguage::English;
+      L.insert(L.end(), {"STATEMENT",
+                         Mark(StepWarrantSentence(Reason, Conclusion, TConnectionKind::Supporting,
+                                                  Language)),
+                         ""});
+    }
+  }
+
+  void ShapeTranscript() {
+    Plain.clear();
+    const unsigned Shape = Random.Below(3);
+    if (Shape == 0) {
+      // Everything connected: each statement a reason for each other one. Four statements only
+      // now and then: the reference model takes a while for them.
+      const unsigned K = Random.Chance(8) ? 4 : 2 + Random.Below(2);
+      for (unsigned I = 0; I < K; ++I)
+        Plain.push_back("s" + std::to_string(I + 1));
+      for (unsigned C = 0; C < K; ++C)
+        for (unsigned R = 0; R < K; ++R)
+          if (R != C) ShapeConnection(Plain[C], Plain[R]);
+    } else if (Shape == 1) {
+      // A ring with a chord from every second statement to the third one after it.
+      const unsigned N = 3 + Random.Below(8);
+      for (unsigned I = 0; I < N; ++I)
+        Plain.push_back("r" + std::to_string(I));
+      for (unsigned I = 0; I < N; ++I)
+        ShapeConnection(Plain[(I + 1) % N], Plain[I]);
+      for (unsigned I = 0; I < N; I += 2)
+        ShapeConnection(Plain[(I + 3) % N], Plain[I]);
+    } else {
+      // A chain of levels, each statement with two reasons that share a reason of their own.
+      const unsigned Levels = 2 + Random.Below(7);
+      Plain.push_back("c0");
+      for (unsigned L = 0; L < Levels; ++L) {
+        const std::string Top = Plain.back();
+        const std::string A = "a" + std::to_string(L);
+        const std::string B = "b" + std::to_string(L);
+        const std::string Next = "c" + std::to_string(L + 1);
+        ShapeConnection(Top, A);
+        ShapeConnection(Top, B);
+        ShapeConnection(A, Next);
+        ShapeConnection(B, Next);
+        Plain.insert(Plain.end() - 1, {A, B});
+        Plain.push_back(Next);
+      }
+    }
+    Pool = Plain;
   }
 
   TOperation Operation() {

@@ -4,6 +4,7 @@
 
 #include "ListViewsTestSuites.h"
 #include "model/StageBuilder.h"
+#include "session/ProgramState.h"
 #include "views/ArgumentsTree.h"
 #include "views/StatusIconsImageList.h"
 #include "views/StatusImages.h"
@@ -157,6 +158,27 @@ class ArgumentsTreeTest : public QObject {
     Fill(B, true);
     QCOMPARE(Shapes(Tree), Coordinated);
     QCOMPARE(Coordinated, QStringList({"1: p(2: q)", "3: r"}));
+  }
+
+  // Arguments share their parts; the tree stops at its limit with a last node saying how many
+  // nodes it leaves out, in the current language.
+  void aTreeStopsAtItsLimitWithANote() {
+    TStageBuilder B;
+    B.Connect("a", "b").Connect("b", "c").Connect("c", "d").Issue("e");
+    FillArgumentsTree(Tree, Images, B.Stage.get(), false, 3);
+    QCOMPARE(Tree.topLevelItemCount(), 2);
+    int Nodes = 0;
+    for (QTreeWidgetItem* Item = Tree.topLevelItem(0); Item != nullptr;
+         Item = Item->childCount() > 0 ? Item->child(0) : nullptr)
+      ++Nodes;
+    QCOMPARE(Nodes, 3);
+    QCOMPARE(Tree.topLevelItem(1)->text(0), QString::fromUtf8("\u2026 2 more nodes not shown"));
+    State().Language = TLanguage::Dutch;
+    FillArgumentsTree(Tree, Images, B.Stage.get(), false, 4);
+    QCOMPARE(Tree.topLevelItem(1)->text(0), QString::fromUtf8("\u2026 nog 1 knoop niet getoond"));
+    FillArgumentsTree(Tree, Images, B.Stage.get(), false, 5);
+    QCOMPARE(Shapes(Tree).size(), 2);
+    QVERIFY(!Shapes(Tree).back().contains(QString::fromUtf8("\u2026")));
   }
 
   void withoutRegisteredOverlaysANodeShowsItsImageAlone() {

@@ -75,6 +75,9 @@ class TArgumentationStage {
   // C carries the exception at index 0 of its Exceptions.
   PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const;
   void DoProsConsMove() {}
+  // The straightforward model keeps every list it has worked out, and has no limit.
+  void ReleaseComputedLists() {}
+  std::size_t CycleGroupArguments() const { return 0; }
 };
 
 }  // namespace palaver

@@ -1,0 +1,447 @@
+// The statements that reach each other: one expansion of their dialectical arguments, shared by
+// all of them, and which of them contains which.
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "model/EvaluationLimit.h"
+#include "model/StageHistory.h"
+#include "model/UsedSetTable.h"
+
+namespace palaver {
+
+namespace {
+
+bool Has(const std::uint64_t* Set, int Bit) {
+  return ((Set[Bit / 64] >> (Bit % 64)) & 1U) != 0;
+}
+
+void WithBit(const std::uint64_t* Set, std::size_t Words, int Bit, std::uint64_t* Out) {
+  std::copy(Set, Set + Words, Out);
+  Out[Bit / 64] |= std::uint64_t{1} << (Bit % 64);
+}
+
+// The dialectical argument's children of one step: 0 the reason, 1 the step warrant, then per
+// exception the exception and its undercutter warrant; -1 where there is none.
+int SlotCount(const TStageHistory::TStepRecipe& R) {
+  return 2 + 2 * R.Exceptions;
+}
+
+int SlotNode(const TStageHistory::TConnection& K, const TStageHistory::TStepRecipe& R, int Slot) {
+  if (Slot == 0) return K.Reason;
+  if (Slot == 1) return R.StepWarrantNode;
+  const auto J = static_cast<std::size_t>((Slot - 2) / 2);
+  return Slot % 2 == 0 ? K.ExceptionNodes[J] : R.UndercutterWarrantNodes[J];
+}
+
+bool Subset(const std::uint64_t* A, const std::uint64_t* B, std::size_t Words) {
+  for (std::size_t I = 0; I < Words; ++I)
+    if ((A[I] & ~B[I]) != 0) return false;
+  return true;
+}
+
+// IsContainedIn and IsFinal as the stage defines them, on the dialectical arguments of one
+// cycle group's expansion. Its objects are shared, so every answer about a pair of objects is
+// remembered, and the searches look for the very same object first. Short cuts that cannot
+// change an answer:
+// - A dialectical argument outside the group (of a statement the group reaches but that does
+//   not reach the group) never holds a statement of the group.
+// - What A holds must be found in B: its steps' connections and its statements (of the group)
+//   are among B's. The sets only shrink further down, so a search stops where they fail.
+// - A dialectical argument of the same statement with fewer of the group's connections used up
+//   has every step of the other, and below them the same again: it is final in it.
+// - Where a step of one matches a step of the other, their children outside the group are one
+//   object.
+class TGroupContainment {
+ public:
+  TGroupContainment(const TStageHistory::TGroupIndex& Index, std::size_t& Budget)
+      : Index(Index), Budget(Budget) {}
+
+  bool Contained(const TDialecticalArgument& A, const TDialecticalArgument& B) {
+    if (&A == &B) return true;
+    const int PA = PositionOf(A);
+    if (PA >= 0) {
+      const int PB = PositionOf(B);
+      if (PB < 0) return false;
+      if (!Holds(PB, PA)) return false;
+      if (A.Conclusion == B.Conclusion && FewerUsed(PB, PA)) return true;
+    }
+    return Remember(&A, &B, 0, [&] { return Final(A, B) || InNested(A, B); });
+  }
+
+  // Forgets the answers, to keep the memory small between unrelated questions.
+  void Forget() { Memo.clear(); }
+
+ private:
+  struct TKey {
+    const void* A;
+    const void* B;
+    int Kind;
+    bool operator==(const TKey& O) const { return A == O.A && B == O.B && Kind == O.Kind; }
+  };
+  struct TKeyHash {
+    std::size_t operator()(const TKey& K) const {
+      std::uint64_t H = reinterpret_cast<std::uintptr_t>(K.A) * 0x9E3779B97F4A7C15ULL;
+      H ^= (reinterpret_cast<std::uintptr_t>(K.B) + static_cast<std::uint64_t>(K.Kind)) *
+           0xC2B2AE3D27D4EB4FULL;
+      return static_cast<std::size_t>(H ^ (H >> 29));
+    }
+  };
+
+  int PositionOf(const TDialecticalArgument& D) const { return Index.PositionOf(&D); }
+  // B holds every step connection and every member statement that A holds.
+  bool Holds(int PB, int PA) const {
+    const std::size_t W = Index.SetWords;
+    const std::size_t M = Index.MemberWords;
+    return Subset(&Index.Steps[static_cast<std::size_t>(PA) * W],
+                  &Index.Steps[static_cast<std::size_t>(PB) * W], W) &&
+           Subset(&Index.Members[static_cast<std::size_t>(PA) * M],
+                  &Index.Members[static_cast<std::size_t>(PB) * M], M);
+  }
+  // B has used up no connection of the group that A has not.
+  bool FewerUsed(int PB, int PA) const {
+    const std::size_t W = Index.SetWords;
+    return Subset(&Index.Used[static_cast<std::size_t>(PB) * W],
+                  &Index.Used[static_cast<std::size_t>(PA) * W], W);
+  }
+
+  template <class TCompute>
+  bool Remember(const void* A, const void* B, int Kind, const TCompute& Compute) {
+    const TKey Key{A, B, Kind};
+    const auto It = Memo.find(Key);
+    if (It != Memo.end()) return It->second;
+    if (Budget == 0)
+      throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::Comparisons,
+                                    EvaluationLimits().Comparisons);
+    --Budget;
+    const bool Result = Compute();
+    Memo[Key] = Result;
+    return Result;
+  }
+
+  bool InNested(const TDialecticalArgument& A, const TDialecticalArgument& B) {
+    for (const PStep& T : B.Steps) {
+      if (T->WarrantingDialecticalArgument && Contained(A, *T->WarrantingDialecticalArgument))
+        return true;
+      for (int J = 0; J < T->Undercutters.Count(); ++J) {
+        const PDialecticalArgument& Warrant = T->Undercutters[J]->WarrantingDialecticalArgument;
+        if (Warrant && Contained(A, *Warrant)) return true;
+        if (Contained(A, *T->UndercuttingDialecticalArguments[J])) return true;
+      }
+    }
+    for (const PDialecticalArgument& Initial : B.InitialDialecticalArguments)
+      if (Contained(A, *Initial)) return true;
+    return false;
+  }
+
+  bool WarrantsFinal(const PDialecticalArgument& A, const PDialecticalArgument& B) {
+    if (!A) return true;
+    return B && Final(*A, *B);
+  }
+
+  bool UndercutterMatches(const TStep& SA, int K, const TStep& SB) {
+    const PDialecticalArgument& E = SA.UndercuttingDialecticalArguments[K];
+    const PDialecticalArgument& W = SA.Undercutters[K]->WarrantingDialecticalArgument;
+    for (int L = 0; L < SB.Undercutters.Count(); ++L)
+      if (SB.UndercuttingDialecticalArguments[L] == E &&
+          SB.Undercutters[L]->WarrantingDialecticalArgument == W)
+        return true;
+    for (int L = 0; L < SB.Undercutters.Count(); ++L)
+      if (Final(*E, *SB.UndercuttingDialecticalArguments[L]) &&
+          WarrantsFinal(W, SB.Undercutters[L]->WarrantingDialecticalArgument))
+        return true;
+    return false;
+  }
+
+  bool StepMatches(const TStep& SA, const TStep& SB) {
+    if (&SA == &SB) return true;
+    if (SA.Conclusion != SB.Conclusion || SA.Reason != SB.Reason) return false;
+    return Remember(&SA, &SB, 2, [&] {
+      if (!WarrantsFinal(SA.WarrantingDialecticalArgument, SB.WarrantingDialecticalArgument))
+        return false;
+      for (int K = 0; K < SA.Undercutters.Count(); ++K)
+        if (!UndercutterMatches(SA, K, SB)) return false;
+      return true;
+    });
+  }
+
+  bool Final(const TDialecticalArgument& A, const TDialecticalArgument& B) {
+    if (&A == &B) return true;
+    if (A.Conclusion != B.Conclusion) return false;
+    const int PA = PositionOf(A);
+    const int PB = PA >= 0 ? PositionOf(B) : -1;
+    if (PA >= 0 && PB >= 0) {
+      if (FewerUsed(PB, PA)) return true;
+      if (!Holds(PB, PA)) return false;
+    }
+    return Remember(&A, &B, 1, [&] {
+      for (const PStep& SA : A.Steps) {
+        bool Found = false;
+        for (const PStep& SB : B.Steps)
+          if ((Found = StepMatches(*SA, *SB))) break;
+        if (!Found) return false;
+      }
+      for (const PDialecticalArgument& Initial : A.InitialDialecticalArguments) {
+        bool Found = false;
+        for (const PDialecticalArgument& Other : B.InitialDialecticalArguments)
+          if ((Found = Other == Initial)) break;
+        for (int I = 0; !Found && I < B.InitialDialecticalArguments.Count(); ++I)
+          Found = Contained(*Initial, *B.InitialDialecticalArguments[I]);
+        if (!Found) return false;
+      }
+      return true;
+    });
+  }
+
+  const TStageHistory::TGroupIndex& Index;
+  std::size_t& Budget;
+  std::unordered_map<TKey, bool, TKeyHash> Memo;
+};
+
+}  // namespace
+
+TStageHistory::PCycleGroup TStageHistory::NewCycleGroup(std::vector<int> Members) const {
+  auto G = std::make_shared<TCycleGroup>();
+  G->Version = Head + 1;
+  G->Members = std::move(Members);
+  G->Types.reserve(G->Members.size());
+  G->Steps.resize(G->Members.size());
+  for (std::size_t M = 0; M < G->Members.size(); ++M) {
+    const TNode& N = NodeList[static_cast<std::size_t>(G->Members[M])];
+    G->Types.push_back(N.Statement->StatementType);
+    for (int C : N.Concluding) {
+      const TConnection& K = ConnectionList[static_cast<std::size_t>(C)];
+      G->Steps[M].push_back({C, G->Bits++, K.StepWarrantNode,
+                             static_cast<int>(K.ExceptionNodes.size()), K.UndercutterWarrantNodes});
+    }
+  }
+  return G;
+}
+
+// Every (member, set of the group's connections used on the way to it) that a branch from a
+// member meets gets one dialectical argument, built once, after the ones it takes in (with an
+// explicit stack: the branches of a large group are long). The sets only grow along a branch, so
+// no set can wait for itself.
+std::size_t TStageHistory::TGroupIndex::Slot(const TDialecticalArgument* D) const {
+  const auto Key = reinterpret_cast<std::uintptr_t>(D) >> 4;
+  return static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ULL) >> 20) & (Slots.size() - 1);
+}
+
+int TStageHistory::TGroupIndex::PositionOf(const TDialecticalArgument* D) const {
+  if (Slots.empty()) return -1;
+  for (std::size_t I = Slot(D);; I = (I + 1) & (Slots.size() - 1)) {
+    if (Slots[I].first == D) return static_cast<int>(Slots[I].second);
+    if (Slots[I].first == nullptr) return -1;
+  }
+}
+
+void TStageHistory::TGroupIndex::Insert(const TDialecticalArgument* D, std::uint32_t Position) {
+  if ((Filled + 1) * 2 > Slots.size()) {
+    std::vector<std::pair<const TDialecticalArgument*, std::uint32_t>> Old(
+        Slots.empty() ? 64 : Slots.size() * 2, {nullptr, 0});
+    Old.swap(Slots);
+    for (const auto& Entry : Old) {
+      if (Entry.first == nullptr) continue;
+      std::size_t I = Slot(Entry.first);
+      while (Slots[I].first != nullptr)
+        I = (I + 1) & (Slots.size() - 1);
+      Slots[I] = Entry;
+    }
+  }
+  std::size_t I = Slot(D);
+  while (Slots[I].first != nullptr)
+    I = (I + 1) & (Slots.size() - 1);
+  Slots[I] = {D, Position};
+  ++Filled;
+}
+
+// Every (member, set of the group's connections used on the way to it) that a branch from a
+// member meets gets one dialectical argument, built once, after the ones it takes in (with an
+// explicit stack: the branches of a large group are long). The sets only grow along a branch, so
+// no set can wait for itself.
+void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
+                                     const std::function<PDialecticalArgument(int)>& ChildTree,
+                                     std::size_t Allowance, TGroupIndex* Index) const {
+  const std::size_t Words = std::max<std::size_t>(1, (static_cast<std::size_t>(G.Bits) + 63) / 64);
+  const std::size_t MemberWords = (G.Members.size() + 63) / 64;
+  struct TBuilt {
+    PDialecticalArgument D;
+    std::uint32_t Position;
+  };
+  TUsedSetTable<TBuilt> Table(static_cast<int>(Words));
+  if (Index) {
+    Index->SetWords = Words;
+    Index->MemberWords = MemberWords;
+  }
+  const auto PositionOf = [&G](int Node) -> int {
+    const auto It = std::lower_bound(G.Members.begin(), G.Members.end(), Node);
+    return It != G.Members.end() && *It == Node ? static_cast<int>(It - G.Members.begin()) : -1;
+  };
+  std::vector<std::uint64_t> Scratch(Words);
+  std::uint32_t Positions = 0;
+
+  // The dialectical argument of member M with Set used, its children all built; with an index,
+  // also what the comparisons need of it: its own, and what its children in the group hold.
+  const auto Build = [&](int M, const std::uint64_t* Set) {
+    const std::vector<TStepRecipe>& Recipes = G.Steps[static_cast<std::size_t>(M)];
+    int Open = 0;
+    for (const TStepRecipe& R : Recipes)
+      Open += Has(Set, R.Bit) ? 0 : 1;
+    auto D = std::make_shared<TDialecticalArgument>();
+    D->Conclusion = NodeList[static_cast<std::size_t>(G.Members[static_cast<std::size_t>(M)])]
+                        .Statement;
+    if (Open > 0) {
+      D->Steps.Reserve(Open);
+      D->InitialDialecticalArguments.Reserve(Open);
+    }
+    std::uint64_t* Steps = nullptr;
+    std::uint64_t* Members = nullptr;
+    if (Index) {
+      Index->Used.insert(Index->Used.end(), Set, Set + Words);
+      Index->Steps.resize(Index->Steps.size() + Words);
+      Index->Members.resize(Index->Members.size() + MemberWords);
+      Steps = &Index->Steps[Positions * Words];
+      Members = &Index->Members[Positions * MemberWords];
+      Members[M / 64] |= std::uint64_t{1} << (M % 64);
+    }
+    for (const TStepRecipe& R : Recipes) {
+      if (Has(Set, R.Bit)) continue;
+      WithBit(Set, Words, R.Bit, Scratch.data());
+      if (Steps) Steps[R.Bit / 64] |= std::uint64_t{1} << (R.Bit % 64);
+      const auto Child = [&](int Node) -> PDialecticalArgument {
+        const int P = PositionOf(Node);
+        if (P < 0) return ChildTree(Node);
+        const TBuilt& Built = *Table.Find(P, Scratch.data());
+        if (Steps) {
+          for (std::size_t I = 0; I < Words; ++I)
+            Steps[I] |= Index->Steps[Built.Position * Words + I];
+          for (std::size_t I = 0; I < MemberWords; ++I)
+            Members[I] |= Index->Members[Built.Position * MemberWords + I];
+        }
+        return Built.D;
+      };
+      const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
+      const TReasonConclusion& C = *K.Connection;
+      auto T = std::make_shared<TStep>();
+      T->Conclusion = D->Conclusion;
+      T->Reason = C.Reason;
+      T->ConnectionKind = C.ConnectionKind;
+      D->InitialDialecticalArguments.Add(Child(K.Reason));
+      if (R.StepWarrantNode >= 0) {
+        T->WarrantingDialecticalArgument = Child(R.StepWarrantNode);
+        T->WarrantUnjustified =
+            T->WarrantingDialecticalArgument->Status != TJustificationStatus::Justified;
+      }
+      for (int J = 0; J < R.Exceptions; ++J) {
+        auto U = std::make_shared<TUndercutter>();
+        U->Exception = C.Exceptions[J];
+        U->Conclusion = T->Conclusion;
+        U->Reason = T->Reason;
+        const int W = R.UndercutterWarrantNodes[static_cast<std::size_t>(J)];
+        if (W >= 0) {
+          U->WarrantingDialecticalArgument = Child(W);
+          U->WarrantUnjustified =
+              U->WarrantingDialecticalArgument->Status != TJustificationStatus::Justified;
+        }
+        T->Undercutters.Add(std::move(U));
+        T->UndercuttingDialecticalArguments.Add(
+            Child(K.ExceptionNodes[static_cast<std::size_t>(J)]));
+      }
+      D->Steps.Add(std::move(T));
+    }
+    D->Status = EvaluateDialecticalArgument(*D, G.Types[static_cast<std::size_t>(M)]);
+    if (Index) Index->Insert(D.get(), Positions);
+    return D;
+  };
+
+  struct TFrame {
+    int Member;
+    std::size_t Set;
+    std::size_t Step;
+    int Slot;
+  };
+  std::vector<TFrame> Stack;
+  std::vector<std::uint64_t> Sets;
+  G.Roots.assign(G.Members.size(), nullptr);
+  for (std::size_t Root = 0; Root < G.Members.size(); ++Root) {
+    Sets.assign(Words, 0);
+    Stack.push_back({static_cast<int>(Root), 0, 0, 0});
+    while (!Stack.empty()) {
+      bool Pushed = false;
+      {
+        TFrame& F = Stack.back();
+        const std::vector<TStepRecipe>& Steps = G.Steps[static_cast<std::size_t>(F.Member)];
+        while (F.Step < Steps.size() && !Pushed) {
+          const TStepRecipe& R = Steps[F.Step];
+          if (Has(&Sets[F.Set], R.Bit)) {
+            ++F.Step;
+            F.Slot = 0;
+            continue;
+          }
+          const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
+          while (F.Slot < SlotCount(R)) {
+            const int Node = SlotNode(K, R, F.Slot++);
+            const int P = Node >= 0 ? PositionOf(Node) : -1;
+            if (P < 0) continue;
+            WithBit(&Sets[F.Set], Words, R.Bit, Scratch.data());
+            if (Table.Find(P, Scratch.data())) continue;
+            Pushed = true;
+            const std::size_t Offset = Sets.size();
+            Sets.insert(Sets.end(), Scratch.begin(), Scratch.end());
+            Stack.push_back({P, Offset, 0, 0});  // F is not used after this
+            break;
+          }
+          if (!Pushed) {
+            ++F.Step;
+            F.Slot = 0;
+          }
+        }
+      }
+      if (Pushed) continue;
+      const TFrame Done = Stack.back();
+      if (Table.Size() >= Allowance)
+        throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::DialecticalArguments,
+                                      EvaluationLimits().DialecticalArguments);
+      PDialecticalArgument D = Build(Done.Member, &Sets[Done.Set]);
+      Table.Insert(Done.Member, &Sets[Done.Set], {D, Positions++});
+      if (Stack.size() == 1) G.Roots[Root] = std::move(D);
+      Stack.pop_back();
+      Sets.resize(Done.Set);
+    }
+  }
+  G.Count = Table.Size();
+}
+
+void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index) const {
+  const std::size_t N = G.Members.size();
+  std::size_t Budget = EvaluationLimits().Comparisons;
+  TGroupContainment Containment(Index, Budget);
+  G.Contains.assign(N * N, 0);
+  for (std::size_t A = 0; A < N; ++A) {
+    for (std::size_t B = 0; B < N; ++B)
+      G.Contains[A * N + B] = A == B || Containment.Contained(*G.Roots[A], *G.Roots[B]);
+    Containment.Forget();
+  }
+}
+
+// The newest version's groups stay; older ones give up their expansions, oldest first, while the
+// expansions alive hold more than twice what one stage may hold.
+void TStageHistory::LetGoOfOldGroups() const {
+  const std::size_t Keep = 2 * EvaluationLimits().DialecticalArguments;
+  std::size_t Next = 0;
+  std::vector<std::weak_ptr<TCycleGroup>> Still;
+  for (; Next < LiveGroups.size(); ++Next) {
+    const std::shared_ptr<TCycleGroup> G = LiveGroups[Next].lock();
+    if (!G) continue;
+    if (LiveGroupArguments > Keep && G->Superseded && !G->Roots.empty()) {
+      G->Roots.clear();
+      G->Roots.shrink_to_fit();
+      LiveGroupArguments -= G->Count;
+      continue;
+    }
+    Still.push_back(G);
+  }
+  LiveGroups = std::move(Still);
+}
+
+}  // namespace palaver
