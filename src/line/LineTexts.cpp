@@ -1,5 +1,7 @@
 #include "line/LineTexts.h"
 
+#include "model/GroupedDigits.h"
+
 namespace palaver {
 
 namespace {
@@ -8,18 +10,9 @@ bool IsDutch(TLanguage Language) {
   return Language == TLanguage::Dutch;
 }
 
-// Digits in groups of three, with the language's separator.
-std::string Grouped(std::size_t Number, TLanguage Language) {
-  std::string Digits = std::to_string(Number);
-  const char Separator = IsDutch(Language) ? '.' : ',';
-  for (int I = static_cast<int>(Digits.size()) - 3; I > 0; I -= 3)
-    Digits.insert(static_cast<std::size_t>(I), 1, Separator);
-  return Digits;
-}
-
 // Why the move could not be made, as one sentence without its full stop.
 std::string LimitReason(TLanguage Language, const TEvaluationLimitReached& Limit) {
-  const std::string N = Grouped(Limit.Limit, Language);
+  const std::string N = GroupedDigits(Limit.Limit, Language);
   if (Limit.Kind == TEvaluationLimitReached::TKind::Memory) {
     if (IsDutch(Language)) return "er was niet genoeg geheugen om het betoog te evalueren";
     return "there was not enough memory to evaluate the argumentation";
@@ -50,11 +43,11 @@ std::string EvaluationLimitText(TLanguage Language, const TEvaluationLimitReache
 
 std::string ReplayLimitText(TLanguage Language, const TEvaluationLimitReached& Limit, int Made) {
   if (IsDutch(Language))
-    return "\r\nDe eerste " + Grouped(static_cast<std::size_t>(Made), Language) +
+    return "\r\nDe eerste " + GroupedDigits(static_cast<std::size_t>(Made), Language) +
            " zetten zijn gedaan. De volgende zet is niet gedaan: " + LimitReason(Language, Limit) +
            ". \r\nDie zet en alles erna zijn bewaard als volgende zetten; Bewaren schrijft ze "
            "terug zoals ze waren. ";
-  return "\r\nThe first " + Grouped(static_cast<std::size_t>(Made), Language) +
+  return "\r\nThe first " + GroupedDigits(static_cast<std::size_t>(Made), Language) +
          " moves were made. The next move was not made: " + LimitReason(Language, Limit) +
          ". \r\nThat move and everything after it are kept as the forward moves; Save writes "
          "them back as they were. ";

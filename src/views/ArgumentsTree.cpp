@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
+#include "model/GroupedDigits.h"
 #include "model/ExpandedSize.h"
 #include "session/ProgramState.h"
 #include "views/QtText.h"
@@ -25,10 +26,7 @@ void SetUpArgumentsTree(QTreeWidget& Tree) {
 }
 
 std::string MoreNodesText(TLanguage Language, std::uint64_t More) {
-  std::string Digits = std::to_string(More);
-  const char Separator = Language == TLanguage::Dutch ? '.' : ',';
-  for (int I = static_cast<int>(Digits.size()) - 3; I > 0; I -= 3)
-    Digits.insert(static_cast<std::size_t>(I), 1, Separator);
+  const std::string Digits = GroupedDigits(More, Language);
   if (Language == TLanguage::Dutch)
     return "\u2026 nog " + Digits + (More == 1 ? " knoop" : " knopen") + " niet getoond";
   return "\u2026 " + Digits + (More == 1 ? " more node" : " more nodes") + " not shown";

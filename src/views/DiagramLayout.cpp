@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/GroupedDigits.h"
 #include "model/ExpandedSize.h"
 #include "views/WordWrap.h"
 
@@ -34,10 +35,7 @@ std::string_view BoxTextView(std::string_view Sentence) {
 }  // namespace
 
 std::string MoreBoxesText(TLanguage Language, std::uint64_t More) {
-  std::string Digits = std::to_string(More);
-  const char Separator = Language == TLanguage::Dutch ? '.' : ',';
-  for (int I = static_cast<int>(Digits.size()) - 3; I > 0; I -= 3)
-    Digits.insert(static_cast<std::size_t>(I), 1, Separator);
+  const std::string Digits = GroupedDigits(More, Language);
   if (Language == TLanguage::Dutch)
     return "\u2026 nog " + Digits + (More == 1 ? " vak" : " vakken") + " niet getoond";
   return "\u2026 " + Digits + (More == 1 ? " more box" : " more boxes") + " not shown";
