@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
-#include "model/GroupedDigits.h"
 #include "model/ExpandedSize.h"
+#include "model/GroupedDigits.h"
 #include "session/ProgramState.h"
 #include "views/QtText.h"
 #include "views/StatusIconsImageList.h"
@@ -107,8 +107,7 @@ QTreeWidgetItem* AddArgumentNode(QTreeWidget& Tree, const TStatusIconsImageList&
 }
 
 void FillArgumentsTree(QTreeWidget& Tree, const TStatusIconsImageList& Images,
-                       const TArgumentationStage* Stage, bool NotCoordinated,
-                       std::uint64_t Limit) {
+                       const TArgumentationStage* Stage, bool NotCoordinated, std::uint64_t Limit) {
   Tree.clear();
   if (Stage != nullptr) {
     const TArguments& Arguments = TreeArguments(*Stage, NotCoordinated);
@@ -121,8 +120,8 @@ void FillArgumentsTree(QTreeWidget& Tree, const TStatusIconsImageList& Images,
     for (const PArgument& A : Arguments)
       if (A && Added < Limit) Added += AddNodes(Tree, Images, *Stage, *A, nullptr, Limit - Added);
     if (Added < Total)
-      new QTreeWidgetItem(&Tree, QStringList{ToQString(MoreNodesText(State().Language,
-                                                                     Total - Added))});
+      new QTreeWidgetItem(&Tree,
+                          QStringList{ToQString(MoreNodesText(State().Language, Total - Added))});
   }
   Tree.expandAll();
 }

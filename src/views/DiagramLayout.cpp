@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/GroupedDigits.h"
 #include "model/ExpandedSize.h"
+#include "model/GroupedDigits.h"
 #include "views/WordWrap.h"
 
 namespace palaver {
