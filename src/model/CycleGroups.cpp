@@ -371,7 +371,8 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       {
         TFrame& F = Stack.back();
         const std::vector<TStepRecipe>& Steps = G.Steps[static_cast<std::size_t>(F.Member)];
-        while (F.Step < Steps.size() && !Pushed) {
+        // A push may move the stack, so F is not read once something has been pushed.
+        while (!Pushed && F.Step < Steps.size()) {
           const TStepRecipe& R = Steps[F.Step];
           if (Has(&Sets[F.Set], R.Bit)) {
             ++F.Step;
@@ -388,7 +389,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
             Pushed = true;
             const std::size_t Offset = Sets.size();
             Sets.insert(Sets.end(), Scratch.begin(), Scratch.end());
-            Stack.push_back({P, Offset, 0, 0});  // F is not used after this
+            Stack.push_back({P, Offset, 0, 0});
             break;
           }
           if (!Pushed) {
