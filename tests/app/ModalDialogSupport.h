@@ -9,18 +9,26 @@
 #include <QWindow>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace palaver::guitest {
 
-// Runs Inspect on the modal dialog of type T as soon as it is open. Inspect runs inside the
-// dialog's own event loop, so it must close the dialog itself; a dialog left open (a check in
-// Inspect failed and returned early) is rejected, so that the test goes on to report it.
+// Runs Inspect on the modal dialog of type T as soon as it is open and has the keyboard focus,
+// as a user would find it. Inspect runs inside the dialog's own event loop, so it must close the
+// dialog itself; a dialog left open (a check in Inspect failed and returned early) is rejected,
+// so that the test goes on to report it.
 template <class T>
 void WhenOpen(std::function<void(T&)> Inspect) {
   auto* Poll = new QTimer;
-  QObject::connect(Poll, &QTimer::timeout, [Poll, Inspect] {
+  // The window system activates a new window a little after it is shown, later on a busy
+  // machine; a dialog that is never given the focus is inspected after two seconds all the same.
+  auto Waited = std::make_shared<int>(0);
+  QObject::connect(Poll, &QTimer::timeout, [Poll, Inspect, Waited] {
     auto* Dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
     if (Dialog == nullptr || !Dialog->isVisible()) return;
+    const QWidget* Focus = QApplication::focusWidget();
+    const bool Focused = Focus != nullptr && Focus->window() == Dialog;
+    if (!Focused && ++*Waited < 200) return;
     Poll->stop();
     Poll->deleteLater();
     const QPointer<QWidget> Open(Dialog);
