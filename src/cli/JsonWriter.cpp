@@ -2,38 +2,11 @@
 
 #include <cassert>
 
+#include "session/TextEncoding.h"
+
 namespace palaver {
 
 namespace {
-
-// The length of the valid UTF-8 sequence that starts at Bytes[At], or 0 when none does. Only
-// shortest forms of code points up to U+10FFFF, surrogates excluded, count as valid.
-std::size_t Utf8SequenceLength(std::string_view Bytes, std::size_t At) {
-  const auto Byte = [&](std::size_t I) { return static_cast<unsigned char>(Bytes[At + I]); };
-  const unsigned char Lead = Byte(0);
-  if (Lead < 0x80) return 1;
-  std::size_t Length = 0;
-  unsigned char SecondLow = 0x80;
-  unsigned char SecondHigh = 0xBF;
-  if (Lead >= 0xC2 && Lead <= 0xDF) {
-    Length = 2;
-  } else if (Lead >= 0xE0 && Lead <= 0xEF) {
-    Length = 3;
-    if (Lead == 0xE0) SecondLow = 0xA0;   // no overlong forms
-    if (Lead == 0xED) SecondHigh = 0x9F;  // no surrogates
-  } else if (Lead >= 0xF0 && Lead <= 0xF4) {
-    Length = 4;
-    if (Lead == 0xF0) SecondLow = 0x90;   // no overlong forms
-    if (Lead == 0xF4) SecondHigh = 0x8F;  // nothing above U+10FFFF
-  } else {
-    return 0;
-  }
-  if (Bytes.size() - At < Length) return 0;
-  if (Byte(1) < SecondLow || Byte(1) > SecondHigh) return 0;
-  for (std::size_t I = 2; I < Length; ++I)
-    if (Byte(I) < 0x80 || Byte(I) > 0xBF) return 0;
-  return Length;
-}
 
 void AppendControlEscape(std::string& Out, unsigned char C) {
   switch (C) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
+#include "ModalDialogSupport.h"
 #include "app/ProgramDirectory.h"
 #include "app/QtMessageBoxes.h"
 #include "views/QtText.h"
@@ -19,21 +20,6 @@ using namespace palaver;
 using namespace palaver::guitest;
 
 namespace {
-
-// Runs Inspect on the modal dialog of type T as soon as it is open. The check runs inside the
-// dialog's own event loop, so it must close the dialog itself.
-template <class T>
-void WhenOpen(std::function<void(T&)> Inspect) {
-  auto* Poll = new QTimer;
-  QObject::connect(Poll, &QTimer::timeout, [Poll, Inspect] {
-    auto* Dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (Dialog == nullptr || !Dialog->isVisible()) return;
-    Poll->stop();
-    Poll->deleteLater();
-    Inspect(*Dialog);
-  });
-  Poll->start(10);
-}
 
 struct TBoxSeen {
   QString Title;

@@ -13,26 +13,13 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
+#include "ModalDialogSupport.h"
 #include "views/QtText.h"
 
 using namespace palaver;
 using namespace palaver::guitest;
 
 namespace {
-
-// Runs Inspect on the modal widget of type T as soon as it is open; Inspect must close it.
-template <class T>
-void WhenOpen(std::function<void(T&)> Inspect) {
-  auto* Poll = new QTimer;
-  QObject::connect(Poll, &QTimer::timeout, [Poll, Inspect] {
-    auto* Widget = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (Widget == nullptr || !Widget->isVisible()) return;
-    Poll->stop();
-    Poll->deleteLater();
-    Inspect(*Widget);
-  });
-  Poll->start(10);
-}
 
 // What a message box shows: its title, then its buttons' texts without their accelerator marks,
 // in the box's order.
