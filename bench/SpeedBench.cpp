@@ -35,8 +35,8 @@
 #include <vector>
 
 #include "TargetShape.h"
-#include "session/ProgramState.h"
 #include "line/LineOfArgumentation.h"
+#include "session/ProgramState.h"
 #include "transcript/HeadlessPlatform.h"
 #include "transcript/MainWindowCore.h"
 
@@ -284,9 +284,8 @@ void LastMove(const std::vector<TPlannedMove>& Plan, std::unique_ptr<THeadlessPl
 }
 
 void RegisterShapeMoves() {
-  for (const char* Shape : {"full:3", "full:4", "full:5", "full:6", "ring:20", "ring:30",
-                            "ring:40", "ring:60", "chain:10", "chain:16", "chain:20",
-                            "chain:24"}) {
+  for (const char* Shape : {"full:3", "full:4", "full:5", "full:6", "ring:20", "ring:30", "ring:40",
+                            "ring:60", "chain:10", "chain:16", "chain:20", "chain:24"}) {
     const std::vector<TPlannedMove> Plan = NamedShape(Shape);
     std::string Label = Shape;
     Label[Label.find(':')] = '/';

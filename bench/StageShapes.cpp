@@ -32,8 +32,8 @@ void Connect(TArgumentationStage& G, const PStatement& Reason, const PStatement&
 void BuildChain(TArgumentationStage& G, int N) {
   PStatement Previous;
   for (int I = 1; I <= N; ++I) {
-    PStatement S = Add(G, Numbered('a', I),
-                       I == 1 ? TStatementType::Assumption : TStatementType::Issue);
+    PStatement S =
+        Add(G, Numbered('a', I), I == 1 ? TStatementType::Assumption : TStatementType::Issue);
     if (Previous) Connect(G, Previous, S);
     Previous = S;
   }

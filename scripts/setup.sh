@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils shared-mime-info groff-base  # checks of the installed desktop files
   graphviz                          # the export tests draw the Graphviz output
   lintian xdotool                   # the release package's checks (scripts/check-release-package.sh)
+  clang-format-14                   # the formatting check (scripts/check-format.sh)
 )
 # The Argdown exports are read back by the Argdown parser, which runs on node: the machine's own
 # node when it has one, else Debian's.

@@ -14,9 +14,6 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-#include "session/ProgramState.h"
-#include "session/Settings.h"
-#include "session/UserActionLog.h"
 #include "app/DiagramPaintBox.h"
 #include "app/ScrollBox.h"
 #include "dialogs/AboutForm.h"
@@ -25,6 +22,9 @@
 #include "dialogs/ReasonConclusionForm.h"
 #include "dialogs/StatementForm.h"
 #include "line/LineOfArgumentation.h"
+#include "session/ProgramState.h"
+#include "session/Settings.h"
+#include "session/UserActionLog.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
 #include "views/QtText.h"

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "session/PlatformError.h"
-#include "session/ProfileFile.h"
 #include "app/FileDialogs.h"
 #include "app/QtClock.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QtTranslation.h"
 #include "app/SpeedButton.h"
 #include "model/Language.h"
+#include "session/PlatformError.h"
+#include "session/ProfileFile.h"
 #include "transcript/HeadlessPlatform.h"
 #include "transcript/MainWindowCore.h"
 #include "views/StatusIconsImageList.h"

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "session/ProgramState.h"
-#include "session/UserActionLog.h"
 #include "app/ArgIntForm.h"
 #include "app/DiagramPaintBox.h"
 #include "line/LineOfArgumentation.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 
 namespace palaver {
 

@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "session/ProgramState.h"
 #include "app/ArgIntForm.h"
 #include "app/LegendForm.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 

@@ -4,11 +4,11 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
-#include "session/ProgramState.h"
 #include "app/ArgIntForm.h"
 #include "app/DiagramPaintBox.h"
 #include "app/ScrollBox.h"
 #include "line/LineOfArgumentation.h"
+#include "session/ProgramState.h"
 #include "views/ArgumentsTree.h"
 #include "views/ListViews.h"
 #include "views/QtText.h"

@@ -5,13 +5,13 @@
 #include <string>
 #include <variant>
 
-#include "session/PlatformError.h"
-#include "session/ProgramState.h"
 #include "cli/CliRender.h"
 #include "cli/CliSession.h"
 #include "cli/EvaluationJson.h"
 #include "cli/ExportFormats.h"
 #include "line/LineTexts.h"
+#include "session/PlatformError.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 

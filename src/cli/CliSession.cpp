@@ -1,7 +1,7 @@
 #include "cli/CliSession.h"
 
-#include "session/ProgramState.h"
 #include "model/Statement.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 

@@ -216,9 +216,8 @@ void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines,
 }
 
 void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
-                     const TLineOfArgumentation& Line,
-                     const std::vector<std::string>& ForwardLines, TLanguage Language,
-                     bool ForwardLinesAreRest, std::uint64_t Limit);
+                     const TLineOfArgumentation& Line, const std::vector<std::string>& ForwardLines,
+                     TLanguage Language, bool ForwardLinesAreRest, std::uint64_t Limit);
 
 }  // namespace
 
@@ -255,9 +254,8 @@ void WriteEvaluationJson(std::ostream& Stream, const TLineOfArgumentation& Line,
 namespace {
 
 void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
-                     const TLineOfArgumentation& Line,
-                     const std::vector<std::string>& ForwardLines, TLanguage Language,
-                     bool ForwardLinesAreRest, std::uint64_t Limit) {
+                     const TLineOfArgumentation& Line, const std::vector<std::string>& ForwardLines,
+                     TLanguage Language, bool ForwardLinesAreRest, std::uint64_t Limit) {
   static const TArgumentationStage EmptyStage;
   const TArgumentationStage& Stage = Line.CurrentStage ? *Line.CurrentStage : EmptyStage;
 

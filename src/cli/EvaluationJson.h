@@ -27,8 +27,7 @@ inline constexpr std::uint64_t JsonNodeLimit = 250'000;
 // "cut": {"limit": Limit, "total": the number of nodes in full}. Ends with a line feed.
 std::string EvaluationJson(const TLineOfArgumentation& Line,
                            const std::vector<std::string>& ForwardLines, TLanguage Language,
-                           bool ForwardLinesAreRest = false,
-                           std::uint64_t Limit = JsonNodeLimit);
+                           bool ForwardLinesAreRest = false, std::uint64_t Limit = JsonNodeLimit);
 // The same text, written to Stream as it is made, a megabyte at a time: the text of a large
 // line is never held whole.
 void WriteEvaluationJson(std::ostream& Stream, const TLineOfArgumentation& Line,

@@ -136,7 +136,8 @@ std::string ArgdownText(const TExportGraph& Graph) {
       }
       const std::string Blocking = ExceptionTitle(K, M);
       AppendRelation(Out,
-                     Blocking + ": S" + Graph.Statements[static_cast<std::size_t>(X.Statement)].Key +
+                     Blocking + ": S" +
+                         Graph.Statements[static_cast<std::size_t>(X.Statement)].Key +
                          " is an exception to C" + std::to_string(K + 1) + ".",
                      "_>", Step);
       AppendRelation(Out, StatementTitle(Graph, X.Statement), "+>", Blocking);

@@ -1,7 +1,7 @@
 #include <QSaveFile>
 
-#include "session/PlatformError.h"
 #include "cli/ExportFormats.h"
+#include "session/PlatformError.h"
 #include "views/QtText.h"
 
 namespace palaver {

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "session/ProgramState.h"
-#include "session/UserActionLog.h"
 #include "dialogs/CaptionTable.h"
 #include "dialogs/DialogComboBox.h"
 #include "dialogs/RadioGroup.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "transcript/MainWindowCore.h"
 
 namespace palaver {

@@ -2,11 +2,11 @@
 // stage, ask, and hand the confirmed deletion to the host. The host's transcript deletion puts
 // a new line in the program's place, so after the hand-over these methods touch no member.
 
+#include "line/LineOfArgumentation.h"
+#include "line/LineTexts.h"
 #include "session/MessageBoxes.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "line/LineOfArgumentation.h"
-#include "line/LineTexts.h"
 
 namespace palaver {
 

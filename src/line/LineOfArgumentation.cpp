@@ -3,11 +3,11 @@
 #include <new>
 #include <utility>
 
+#include "line/LineTexts.h"
+#include "line/MoveLines.h"
 #include "session/MessageBoxes.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "line/LineTexts.h"
-#include "line/MoveLines.h"
 
 namespace palaver {
 
@@ -95,8 +95,7 @@ void TLineOfArgumentation::DoReasonConclusionMove(const PReasonConclusion& C) {
       !ConfirmOverruling(ReasonConclusionOverrulingQuestion(State().Language, Notes),
                          "Reason/conclusion type overruling"))
     return;
-  PArgumentationStage NewStage =
-      MakeStage([&] { return CurrentStage->DoReasonConclusionMove(C); });
+  PArgumentationStage NewStage = MakeStage([&] { return CurrentStage->DoReasonConclusionMove(C); });
   if (!NewStage) return;
   // The stage move may have swapped C's ends for the stage's own statements; the entry is
   // written from what C holds now, which carries the types this move gave them.

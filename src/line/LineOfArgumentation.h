@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "line/LineHost.h"
-#include "model/EvaluationLimit.h"
 #include "model/ArgumentationStage.h"
+#include "model/EvaluationLimit.h"
 #include "model/ObjectList.h"
 #include "model/Statement.h"
 

@@ -113,8 +113,8 @@ class TArgumentationStage {
   // The reason/conclusion move's entries into New, without its recomputation: C's conclusion
   // and reason, then C itself unless New holds that connection already. Returns the index of the
   // connection New held already, or -1.
-  int EnterConnection(TArgumentationStage& New, TStageHistory& History,
-                      const PReasonConclusion& C, TSharedChanges& Changes) const;
+  int EnterConnection(TArgumentationStage& New, TStageHistory& History, const PReasonConclusion& C,
+                      TSharedChanges& Changes) const;
   void InheritArguments(TArgumentationStage& New) const;
   void RebuildArgumentsLater();
   // The dialectical arguments, the maximal ones and the statuses exactly as the computation

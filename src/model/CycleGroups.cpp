@@ -288,8 +288,8 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
     for (const TStepRecipe& R : Recipes)
       Open += Has(Set, R.Bit) ? 0 : 1;
     auto D = std::make_shared<TDialecticalArgument>();
-    D->Conclusion = NodeList[static_cast<std::size_t>(G.Members[static_cast<std::size_t>(M)])]
-                        .Statement;
+    D->Conclusion =
+        NodeList[static_cast<std::size_t>(G.Members[static_cast<std::size_t>(M)])].Statement;
     if (Open > 0) {
       D->Steps.Reserve(Open);
       D->InitialDialecticalArguments.Reserve(Open);

@@ -1,9 +1,9 @@
 #include <string>
 
-#include "session/ProgramState.h"
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
 #include "model/WarrantSentences.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 

@@ -32,9 +32,8 @@ TDialecticalArguments TStageHistory::MaximalAt(int Version,
       Selected[static_cast<std::size_t>(I)] = N.ParentSince > Version;
       continue;
     }
-    const auto It =
-        std::upper_bound(N.Trees.begin(), N.Trees.end(), Version,
-                         [](int V, const TTree& Entry) { return V < Entry.Version; });
+    const auto It = std::upper_bound(N.Trees.begin(), N.Trees.end(), Version,
+                                     [](int V, const TTree& Entry) { return V < Entry.Version; });
     const TTree& Entry = *std::prev(It);
     const TCycleGroup& G = *Entry.Group;
     const std::size_t Size = G.Members.size();
@@ -44,8 +43,8 @@ TDialecticalArguments TStageHistory::MaximalAt(int Version,
 
     bool Contained = false;
     for (std::size_t B = 0; B < Size && !Contained; ++B)
-      Contained = B != A && G.Contains[A * Size + B] && !G.Contains[B * Size + A] &&
-                  Counts(G.Members[B]);
+      Contained =
+          B != A && G.Contains[A * Size + B] && !G.Contains[B * Size + A] && Counts(G.Members[B]);
     // From outside: everything that reaches an edge into a member that contains this one.
     Stack.clear();
     for (std::size_t B = 0; B < Size; ++B)

@@ -5,11 +5,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "session/ProgramState.h"
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
 #include "model/UsedSetTable.h"
 #include "model/WarrantSentences.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 

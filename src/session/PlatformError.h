@@ -22,6 +22,8 @@ inline std::string CannotCreateFileMessage(const std::string& Path) {
 inline std::string UnableToWriteToMessage(const std::string& Path) {
   return "Unable to write to " + Path;
 }
-inline std::string FailedToLoadStreamMessage() { return "Failed to Load Stream"; }
+inline std::string FailedToLoadStreamMessage() {
+  return "Failed to Load Stream";
+}
 
 }  // namespace palaver

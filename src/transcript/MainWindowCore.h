@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "session/MessageBoxes.h"
-#include "session/RecoverySlot.h"
 #include "line/LineHost.h"
 #include "line/LineOfArgumentation.h"
 #include "model/Statement.h"
+#include "session/MessageBoxes.h"
+#include "session/RecoverySlot.h"
 #include "transcript/MainWindowPlatform.h"
 
 namespace palaver {

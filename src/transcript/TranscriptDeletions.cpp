@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "session/ProgramState.h"
 #include "model/WarrantSentences.h"
+#include "session/ProgramState.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
 

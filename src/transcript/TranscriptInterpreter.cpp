@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "line/LineTexts.h"
+#include "model/WarrantSentences.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "model/WarrantSentences.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
 

@@ -243,7 +243,8 @@ class CommandsTest : public QObject {
     QVERIFY(StageStatements().size() > 1);
     QCOMPARE(Form.windowTitle(), QStringLiteral("Palaver - New line of argumentation"));
     QCOMPARE(Run.LoggedSinceShow(),
-             TLines({"File append (menu)", "Append file: " + DataFile("transcript-worked-example.lin")}));
+             TLines({"File append (menu)",
+                     "Append file: " + DataFile("transcript-worked-example.lin")}));
   }
 
   void aFileThatCannotBeOpenedIsReportedAndNothingChanges() {

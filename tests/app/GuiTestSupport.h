@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "session/ProgramState.h"
-#include "session/TemporaryDirectory.h"
 #include "app/ArgIntForm.h"
 #include "line/LineOfArgumentation.h"
 #include "model/Statement.h"
+#include "session/ProgramState.h"
+#include "session/TemporaryDirectory.h"
 #include "transcript/HeadlessPlatform.h"
 
 namespace palaver::guitest {

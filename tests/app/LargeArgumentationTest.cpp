@@ -96,8 +96,8 @@ class LargeArgumentationTest : public QObject {
     TArgIntForm& Form = *Run.Form;
     EvaluationLimits().DialecticalArguments = 200;
     const auto Move = [&Form](int Reason, int Conclusion) {
-      Form.Core().ReasonConclusionMove(Connection(Issue("s" + std::to_string(Reason)),
-                                                  Issue("s" + std::to_string(Conclusion))));
+      Form.Core().ReasonConclusionMove(
+          Connection(Issue("s" + std::to_string(Reason)), Issue("s" + std::to_string(Conclusion))));
     };
     int Made = 0;
     int RefusedReason = 0;

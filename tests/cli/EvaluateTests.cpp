@@ -243,8 +243,8 @@ TEST(EvaluateLimits, TreesPastTheNodeLimitStopAndTheObjectEndsWithTheCut) {
     ConnectionConclusions += C.toObject().contains("conclusion");
   EXPECT_EQ(Nodes - ConnectionConclusions, 3);
   // Everything else is as in the whole output.
-  EXPECT_EQ(Output["statements"], QJsonDocument::fromJson(QByteArray::fromStdString(Whole))
-                                      .object()["statements"]);
+  EXPECT_EQ(Output["statements"],
+            QJsonDocument::fromJson(QByteArray::fromStdString(Whole)).object()["statements"]);
 }
 
 }  // namespace

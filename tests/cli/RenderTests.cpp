@@ -21,7 +21,8 @@ class Render : public ::testing::Test {
   // Renders the worked example (with the options given) into Name in a fresh directory.
   std::string RenderExample(const std::string& Name, std::vector<std::string> Options = {}) {
     const std::string Path = Dir.path().toStdString() + "/" + Name;
-    std::vector<std::string> Arguments{"render", DataPath("transcript-worked-example.lin"), "-o", Path};
+    std::vector<std::string> Arguments{"render", DataPath("transcript-worked-example.lin"), "-o",
+                                       Path};
     Arguments.insert(Arguments.end(), Options.begin(), Options.end());
     const TCliResult Result = RunCli(Arguments);
     EXPECT_EQ(Result.ExitStatus, ExitSuccess) << Result.Err;
@@ -95,7 +96,8 @@ TEST_F(Render, EmptyDrawingStillGivesAValidFile) {
 
 TEST_F(Render, OutputThatCannotBeCreatedIsAPlatformError) {
   const std::string Path = Dir.path().toStdString() + "/missing/out.png";
-  const TCliResult Result = RunCli({"render", DataPath("transcript-worked-example.lin"), "-o", Path});
+  const TCliResult Result =
+      RunCli({"render", DataPath("transcript-worked-example.lin"), "-o", Path});
   EXPECT_EQ(Result.ExitStatus, ExitPlatformError);
   EXPECT_EQ(Result.Err, "Cannot create file " + Path + "\n");
 }

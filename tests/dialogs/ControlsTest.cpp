@@ -6,9 +6,9 @@
 
 #include "DialogTestSuites.h"
 #include "DialogTestSupport.h"
-#include "session/PlatformError.h"
 #include "dialogs/FocusAreas.h"
 #include "dialogs/StatementForm.h"
+#include "session/PlatformError.h"
 
 namespace palaver::test {
 

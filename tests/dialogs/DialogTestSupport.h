@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <string>
 
-#include "session/ProgramState.h"
-#include "session/UserActionLog.h"
 #include "dialogs/DialogComboBox.h"
 #include "line/LineOfArgumentation.h"
+#include "session/ProgramState.h"
+#include "session/UserActionLog.h"
 #include "transcript/HeadlessPlatform.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"

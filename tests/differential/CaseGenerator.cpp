@@ -125,18 +125,20 @@ class TCaseBuilder {
   void ShapeConnection(const std::string& Conclusion, const std::string& Reason) {
     std::vector<std::string>& L = Case.Transcript;
     if (Random.Chance(12)) {
-      L.insert(L.end(), {"EXCEPTION", Mark(Plain[Random.Below(static_cast<unsigned>(Plain.size()))]),
-                         "CONCLUSION", Mark(Conclusion), "REASON", Mark(Reason), ""});
+      L.insert(L.end(),
+               {"EXCEPTION", Mark(Plain[Random.Below(static_cast<unsigned>(Plain.size()))]),
+                "CONCLUSION", Mark(Conclusion), "REASON", Mark(Reason), ""});
     } else {
       L.insert(L.end(), {"CONCLUSION", Mark(Conclusion), "REASON", Mark(Reason), ""});
     }
     if (Random.Chance(10)) {
-      const TLanguage Language = Random.Chance(80) == Case.Dutch ? TLanguage::Dutch
-                                                                 : TLanguage::English;
-      L.insert(L.end(), {"STATEMENT",
-                         Mark(StepWarrantSentence(Reason, Conclusion, TConnectionKind::Supporting,
-                                                  Language)),
-                         ""});
+      const TLanguage Language =
+          Random.Chance(80) == Case.Dutch ? TLanguage::Dutch : TLanguage::English;
+      L.insert(
+          L.end(),
+          {"STATEMENT",
+           Mark(StepWarrantSentence(Reason, Conclusion, TConnectionKind::Supporting, Language)),
+           ""});
     }
   }
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "CaseGenerator.h"
-#include "session/ProgramState.h"
 #include "line/LineOfArgumentation.h"
 #include "model/ArgumentationStage.h"
+#include "session/ProgramState.h"
 #include "transcript/HeadlessPlatform.h"
 #include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"

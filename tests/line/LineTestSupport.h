@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "line/LineOfArgumentation.h"
 #include "session/MessageBoxes.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "line/LineOfArgumentation.h"
 
 namespace palaver::test {
 

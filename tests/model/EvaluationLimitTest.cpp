@@ -16,7 +16,9 @@ namespace {
 
 class TLowLimits {
  public:
-  explicit TLowLimits(std::size_t Arguments) { EvaluationLimits().DialecticalArguments = Arguments; }
+  explicit TLowLimits(std::size_t Arguments) {
+    EvaluationLimits().DialecticalArguments = Arguments;
+  }
   ~TLowLimits() { EvaluationLimits() = TEvaluationLimits{}; }
   TLowLimits(const TLowLimits&) = delete;
   TLowLimits& operator=(const TLowLimits&) = delete;
@@ -114,10 +116,12 @@ TEST(EvaluationLimit, RefusedMovesLeaveNoTraceInTheStagesBeforeAndAfter) {
     Seed = Seed * 6364136223846793005ULL + 1442695040888963407ULL;
     return static_cast<unsigned>((Seed >> 33) % N);
   };
-  const std::vector<std::string> Sentences = {"a", "b", "c", "d", "e",
-                                              StepWarrantSentence("a", "b", TConnectionKind::Supporting,
-                                                                  TLanguage::English)};
-  const auto Type = [&Next] { return Next(3) == 0 ? TStatementType::Assumption : TStatementType::Issue; };
+  const std::vector<std::string> Sentences = {
+      "a", "b", "c",
+      "d", "e", StepWarrantSentence("a", "b", TConnectionKind::Supporting, TLanguage::English)};
+  const auto Type = [&Next] {
+    return Next(3) == 0 ? TStatementType::Assumption : TStatementType::Issue;
+  };
 
   int Refused = 0;
   std::vector<TPlannedMove> Made;

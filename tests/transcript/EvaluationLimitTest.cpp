@@ -139,9 +139,8 @@ class ReplayLimitTest : public EvaluationLimitTest {
   // The fully connected transcript as a saved file, with two forward moves after the marker.
   std::string File() {
     TLines Lines = FullyConnected(4);
-    Lines.insert(Lines.end(),
-                 {"CURRENT POSITION", "", "STATEMENT", "  !: later", "", "STATEMENT",
-                  "  ?: last", ""});
+    Lines.insert(Lines.end(), {"CURRENT POSITION", "", "STATEMENT", "  !: later", "", "STATEMENT",
+                               "  ?: last", ""});
     std::string Bytes;
     for (const std::string& L : Lines)
       Bytes += L + "\r\n";

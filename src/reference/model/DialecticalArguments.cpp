@@ -1,8 +1,8 @@
 #include <string>
 
-#include "session/ProgramState.h"
 #include "model/ArgumentationStage.h"
 #include "model/WarrantSentences.h"
+#include "session/ProgramState.h"
 
 namespace palaver {
 

@@ -40,7 +40,9 @@ using PStatement = std::shared_ptr<TStatement>;
 using TStatements = TObjectList<TStatement>;
 
 // Creates a statement with the defaults of a new one (empty sentence, Issue, not evaluated).
-inline PStatement NewStatement() { return std::make_shared<TStatement>(); }
+inline PStatement NewStatement() {
+  return std::make_shared<TStatement>();
+}
 inline PStatement NewStatement(std::string Sentence, TStatementType Type) {
   return std::make_shared<TStatement>(std::move(Sentence), Type);
 }
@@ -63,7 +65,9 @@ class TReasonConclusion {
 using PReasonConclusion = std::shared_ptr<TReasonConclusion>;
 using TReasonConclusions = TObjectList<TReasonConclusion>;
 
-inline PReasonConclusion NewReasonConclusion() { return std::make_shared<TReasonConclusion>(); }
+inline PReasonConclusion NewReasonConclusion() {
+  return std::make_shared<TReasonConclusion>();
+}
 
 // The one-character mark of a statement type: "?" for an Issue, "!" for an Assumption.
 inline const char* TypeMark(TStatementType Type) {
