@@ -20,10 +20,10 @@
 #include <string>
 
 #include "TargetShape.h"
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
 #include "line/LineOfArgumentation.h"
 #include "session/ProgramState.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
 #include "transcript/RecoveryFile.h"
 #include "transcript/TranscriptFormat.h"
 

@@ -35,10 +35,10 @@
 #include <vector>
 
 #include "TargetShape.h"
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
 #include "line/LineOfArgumentation.h"
 #include "session/ProgramState.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
 
 #ifndef PALAVER_MODEL_NAME
 #define PALAVER_MODEL_NAME "fast"

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
 #include "session/ProgramState.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
 #include "transcript/RtfReader.h"
 #include "transcript/TranscriptFile.h"
 #include "transcript/TranscriptFormat.h"

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=${1:-$(dirname "$0")/..}
 cd "$root/src"
-core_dirs=(session model line transcript)
+core_dirs=(session model line transcript controller)
 hits=$(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Q[A-Za-z]|qt)' \
   -r "${core_dirs[@]}" 2>/dev/null || true)
 if [[ -n "$hits" ]]; then

@@ -12,11 +12,11 @@
 #include "app/QtMessageBoxes.h"
 #include "app/QtTranslation.h"
 #include "app/SpeedButton.h"
-#include "model/Language.h"
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
+#include "session/Language.h"
 #include "session/PlatformError.h"
 #include "session/ProfileFile.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
 #include "views/StatusIconsImageList.h"
 
 class QAbstractButton;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "transcript/MainWindowPlatform.h"
+#include "controller/MainWindowPlatform.h"
 
 class QFileDialog;
 class QWidget;

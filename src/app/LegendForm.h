@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "model/Language.h"
+#include "session/Language.h"
 #include "views/DiagramLegend.h"
 #include "views/DiagramPicture.h"
 

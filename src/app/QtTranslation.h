@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "model/Language.h"
+#include "session/Language.h"
 
 class QTranslator;
 

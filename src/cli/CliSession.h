@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/CommandLine.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
 
 namespace palaver {
 

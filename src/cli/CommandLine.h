@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "model/Language.h"
+#include "session/Language.h"
 
 namespace palaver {
 

@@ -9,7 +9,7 @@
 #include "line/LineOfArgumentation.h"
 #include "model/Argument.h"
 #include "model/DialecticalArgument.h"
-#include "model/Language.h"
+#include "session/Language.h"
 
 namespace palaver {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
-#include "model/Language.h"
+#include "session/Language.h"
 
 namespace palaver {
 

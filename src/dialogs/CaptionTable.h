@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "model/Language.h"
+#include "session/Language.h"
 
 class QWidget;
 

@@ -12,13 +12,13 @@
 #include <exception>
 #include <vector>
 
+#include "controller/MainWindowCore.h"
 #include "dialogs/DialogComboBox.h"
 #include "dialogs/RadioGroup.h"
 #include "line/LineOfArgumentation.h"
 #include "session/MessageBoxes.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "transcript/MainWindowCore.h"
 #include "views/QtText.h"
 
 namespace palaver {

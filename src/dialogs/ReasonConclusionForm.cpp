@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controller/MainWindowCore.h"
 #include "dialogs/CaptionTable.h"
 #include "dialogs/DialogComboBox.h"
 #include "dialogs/RadioGroup.h"
 #include "model/WarrantSentences.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "transcript/MainWindowCore.h"
 
 namespace palaver {
 

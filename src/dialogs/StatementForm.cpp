@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controller/MainWindowCore.h"
 #include "dialogs/CaptionTable.h"
 #include "dialogs/DialogComboBox.h"
 #include "dialogs/RadioGroup.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "transcript/MainWindowCore.h"
 
 namespace palaver {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/MoveDialog.h"
-#include "model/Language.h"
+#include "session/Language.h"
 
 class QLabel;
 

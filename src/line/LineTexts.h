@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/EvaluationLimit.h"
-#include "model/Language.h"
+#include "session/Language.h"
 
 namespace palaver {
 

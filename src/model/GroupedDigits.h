@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Language.h"
+#include "session/Language.h"
 
 namespace palaver {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "model/Language.h"
 #include "model/Statement.h"
+#include "session/Language.h"
 
 namespace palaver {
 

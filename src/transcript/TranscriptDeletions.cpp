@@ -1,13 +1,11 @@
-// The deletions behind the dialogs' Delete buttons: edit the transcript of the current moves and
-// replay it into a new line. They run once the line of argumentation has had the user's Yes.
+// The transcript edits behind the dialogs' Delete buttons.
+
+#include "transcript/TranscriptDeletions.h"
 
 #include <deque>
 #include <string>
 #include <vector>
 
-#include "model/WarrantSentences.h"
-#include "session/ProgramState.h"
-#include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
 
 namespace palaver {
@@ -90,31 +88,22 @@ void DeleteStatementAt(TTranscriptEdit& E, const std::string& T, const std::stri
 
 }  // namespace
 
-void TMainWindowCore::DeleteStatementFromTranscript(const TStatement& S) {
-  // S may belong to the line that is about to be replaced.
-  const std::string Sentence = S.Sentence;
-  RebuildTranscriptView();
-  TTranscriptEdit E(Platform.TranscriptViewLines());
+std::vector<std::string> StatementLinesDeleted(const std::vector<std::string>& Lines,
+                                               const std::string& Sentence) {
+  TTranscriptEdit E(Lines);
   while (!E.AtEnd()) {
     const std::string T = E.Line(0);
     DeleteStatementAt(E, T, Sentence);
     if (E.AtEnd()) break;
     E.Advance();
   }
-  ReplayIntoNewLine(std::move(E).Result());
+  return std::move(E).Result();
 }
 
-void TMainWindowCore::DeleteReasonConclusionFromTranscript(const TReasonConclusion& C) {
-  const std::string Reason = C.Reason->Sentence;
-  const std::string Conclusion = C.Conclusion->Sentence;
-  // The warrant of the step goes first, in its Supporting form whatever the connection's kind,
-  // and only in the current language.
-  DeleteStatementFromTranscript(TStatement(
-      StepWarrantSentence(Reason, Conclusion, TConnectionKind::Supporting, State().Language),
-      TStatementType::Assumption));
-
-  RebuildTranscriptView();
-  TTranscriptEdit E(Platform.TranscriptViewLines());
+std::vector<std::string> ReasonConclusionLinesDeleted(const std::vector<std::string>& Lines,
+                                                      const std::string& Reason,
+                                                      const std::string& Conclusion) {
+  TTranscriptEdit E(Lines);
   for (; !E.AtEnd(); E.Advance()) {
     if (E.Is(0, ConclusionKeyword) && E.HasSentence(1, Conclusion) && E.HasSentence(3, Reason)) {
       // Two statement entries: the conclusion, then the reason.
@@ -130,19 +119,14 @@ void TMainWindowCore::DeleteReasonConclusionFromTranscript(const TReasonConclusi
       E.Replace(5, StatementKeyword);
     }
   }
-  ReplayIntoNewLine(std::move(E).Result());
+  return std::move(E).Result();
 }
 
-void TMainWindowCore::DeleteExceptionFromTranscript(const TReasonConclusion& C) {
-  const std::string Exception = C.Exceptions.Empty() ? std::string() : C.Exceptions[0]->Sentence;
-  const std::string Reason = C.Reason->Sentence;
-  const std::string Conclusion = C.Conclusion->Sentence;
-  DeleteStatementFromTranscript(
-      TStatement(UndercutterWarrantSentence(Exception, Reason, Conclusion, State().Language),
-                 TStatementType::Assumption));
-
-  RebuildTranscriptView();
-  TTranscriptEdit E(Platform.TranscriptViewLines());
+std::vector<std::string> ExceptionLinesDeleted(const std::vector<std::string>& Lines,
+                                               const std::string& Exception,
+                                               const std::string& Reason,
+                                               const std::string& Conclusion) {
+  TTranscriptEdit E(Lines);
   for (; !E.AtEnd(); E.Advance()) {
     if (E.Is(0, ExceptionKeyword) && E.HasSentence(1, Exception) && E.HasSentence(3, Conclusion) &&
         E.HasSentence(5, Reason)) {
@@ -151,7 +135,7 @@ void TMainWindowCore::DeleteExceptionFromTranscript(const TReasonConclusion& C) 
       E.Insert(2, "");
     }
   }
-  ReplayIntoNewLine(std::move(E).Result());
+  return std::move(E).Result();
 }
 
 }  // namespace palaver

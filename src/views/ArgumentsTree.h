@@ -5,8 +5,8 @@
 #include <string>
 
 #include "model/Argument.h"
-#include "model/Language.h"
 #include "model/Statement.h"
+#include "session/Language.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;

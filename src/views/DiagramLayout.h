@@ -6,8 +6,8 @@
 
 #include "model/ArgumentationStage.h"
 #include "model/DialecticalArgument.h"
-#include "model/Language.h"
 #include "model/Statement.h"
+#include "session/Language.h"
 #include "views/DiagramPicture.h"
 #include "views/TextMeasurer.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/DialecticalArgument.h"
-#include "model/Language.h"
+#include "session/Language.h"
 
 namespace palaver {
 

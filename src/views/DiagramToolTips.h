@@ -3,8 +3,8 @@
 #include <string>
 
 #include "model/DialecticalArgument.h"
-#include "model/Language.h"
 #include "model/Statement.h"
+#include "session/Language.h"
 
 namespace palaver {
 

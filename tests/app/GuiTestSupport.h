@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "app/ArgIntForm.h"
+#include "controller/HeadlessPlatform.h"
 #include "line/LineOfArgumentation.h"
 #include "model/Statement.h"
 #include "session/ProgramState.h"
 #include "session/TemporaryDirectory.h"
-#include "transcript/HeadlessPlatform.h"
 
 namespace palaver::guitest {
 

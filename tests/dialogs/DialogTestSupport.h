@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <string>
 
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
 #include "dialogs/DialogComboBox.h"
 #include "line/LineOfArgumentation.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
 #include "views/QtText.h"
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "model/Language.h"
 #include "model/Statement.h"
 #include "model/WarrantSentences.h"
+#include "session/Language.h"
 
 namespace palaver::differential {
 

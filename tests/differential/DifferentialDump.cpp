@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "CaseGenerator.h"
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
 #include "line/LineOfArgumentation.h"
 #include "model/ArgumentationStage.h"
 #include "session/ProgramState.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
 
 namespace palaver::differential {

@@ -5,11 +5,11 @@
 #include <system_error>
 #include <utility>
 
+#include "controller/MainWindowCore.h"
 #include "line/LineOfArgumentation.h"
 #include "session/ProfileFile.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "transcript/MainWindowCore.h"
 #include "transcript/RecoveryFile.h"
 #include "transcript/TranscriptFormat.h"
 

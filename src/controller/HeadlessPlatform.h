@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "controller/MainWindowPlatform.h"
 #include "session/MessageBoxes.h"
-#include "transcript/MainWindowPlatform.h"
 
 namespace palaver {
 

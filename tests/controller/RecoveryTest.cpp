@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "TranscriptTestSupport.h"
+#include "ControllerTestSupport.h"
 #include "session/RecoverySlot.h"
 #include "transcript/RecoveryFile.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TranscriptTestSupport.h"
+#include "ControllerTestSupport.h"
 #include "line/LineTexts.h"
 #include "model/EvaluationLimit.h"
 

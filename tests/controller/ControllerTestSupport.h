@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "../line/LineTestSupport.h"
-#include "transcript/HeadlessPlatform.h"
-#include "transcript/MainWindowCore.h"
+#include "controller/HeadlessPlatform.h"
+#include "controller/MainWindowCore.h"
 #include "transcript/TranscriptFormat.h"
 
 namespace palaver::test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TranscriptTestSupport.h"
+#include "ControllerTestSupport.h"
 
 namespace palaver::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "transcript/MainWindowCore.h"
+#include "controller/MainWindowCore.h"
 
 #include <utility>
 
@@ -21,14 +21,6 @@ void TMainWindowCore::ReplaceLine(const std::string& FileName) {
   auto Line = std::make_shared<TLineOfArgumentation>(*this);
   Line->FileName = FileName;
   State().LineOfArgumentation = std::move(Line);
-}
-
-void TMainWindowCore::ReplayIntoNewLine(std::vector<std::string> Lines) {
-  ReplaceLine(State().LineOfArgumentation->FileName);
-  Platform.SetTranscriptViewLines(std::move(Lines));
-  InterpretTranscript();
-  State().LineOfArgumentation->Changed = true;
-  Platform.RecoveryDue();
 }
 
 void TMainWindowCore::EnableBackWhenMoves() {

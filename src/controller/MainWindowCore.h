@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "controller/MainWindowPlatform.h"
 #include "line/LineHost.h"
 #include "line/LineOfArgumentation.h"
 #include "model/Statement.h"
 #include "session/MessageBoxes.h"
 #include "session/RecoverySlot.h"
-#include "transcript/MainWindowPlatform.h"
 
 namespace palaver {
 
@@ -21,6 +21,11 @@ namespace palaver {
 //
 // Platform failures (files that cannot be read or written) leave as TPlatformError; the window
 // shows the message and the handler that met it is abandoned.
+//
+// Where its parts live: MainWindowCore.cpp the moves, the views, the deletions' questions and
+// the click handlers; MainWindowCoreReplay.cpp the replay, Back and Forward and the deletions'
+// rebuilds; MainWindowCoreFiles.cpp the file commands and the save-changes question;
+// MainWindowCoreRecovery.cpp the recovery copy.
 class TMainWindowCore final : public TLineOfArgumentationHost {
  public:
   explicit TMainWindowCore(TMainWindowPlatform& Platform);

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "controller/MainWindowCore.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
-#include "transcript/MainWindowCore.h"
 #include "transcript/TranscriptFile.h"
 #include "transcript/TranscriptFormat.h"
 
@@ -20,29 +20,6 @@ bool IsDutch() {
 }
 
 }  // namespace
-
-TFileDialogOptions OpenDialogOptions(TLanguage Language) {
-  TFileDialogOptions Options;
-  // The Dutch filter names ".btg", but Save gives ".lin" in both languages: the filter lists
-  // both, so a file just saved is found again.
-  if (Language == TLanguage::Dutch)
-    Options.Filters = {{"Betogen (*.btg;*.lin)", "*.btg;*.lin"}, {"Alle bestanden (*.*)", "*.*"}};
-  else
-    Options.Filters = {{"Lines of argumentation (*.lin)", "*.lin"}, {"All files (*.*)", "*.*"}};
-  return Options;
-}
-
-TFileDialogOptions SaveDialogOptions(TLanguage Language) {
-  TFileDialogOptions Options;
-  if (Language == TLanguage::Dutch)
-    Options.Filters = {{"Betogen (*.btg)", "*.btg"}, {"Ale bestanden (*.*)", "*.*"}};
-  else
-    Options.Filters = {{"Lines of argumentation (*.lin)", "*.lin"}, {"All files (*.*)", "*.*"}};
-  // Also in Dutch: a name typed without extension gets ".lin".
-  Options.DefaultExtension = "lin";
-  Options.PromptOverwrite = true;
-  return Options;
-}
 
 void TMainWindowCore::SetTitleFromFileName() {
   Platform.SetTitle("Palaver - " + FileNamePart(State().LineOfArgumentation->FileName));

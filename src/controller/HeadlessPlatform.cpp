@@ -1,4 +1,4 @@
-#include "transcript/HeadlessPlatform.h"
+#include "controller/HeadlessPlatform.h"
 
 #include <utility>
 

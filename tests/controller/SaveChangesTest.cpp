@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "TranscriptTestSupport.h"
+#include "ControllerTestSupport.h"
 #include "session/PlatformError.h"
 
 namespace palaver::test {
