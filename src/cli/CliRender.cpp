@@ -1,11 +1,13 @@
 #include "cli/CliRender.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFont>
 #include <QImage>
-#include <QSaveFile>
 
 #include "session/PlatformError.h"
 #include "session/ProgramState.h"
+#include "session/WholeFile.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
 #include "views/QtText.h"
@@ -15,7 +17,7 @@ namespace palaver {
 namespace {
 
 bool WritePicture(const TDiagramPicture& Picture, const QFont& Font, TRenderFormat Format,
-                  QSaveFile& File) {
+                  QIODevice& File) {
   switch (Format) {
     case TRenderFormat::Png: {
       // A picture too large for memory gives a null image, which is reported like any other
@@ -47,14 +49,16 @@ void RenderStage(const TCliCommand& Command, const TArgumentationStage& Stage) {
   else
     Layout.DrawDiagram(Stage);
 
-  QSaveFile File(ToQString(Command.OutputPath));
-  if (!File.open(QIODevice::WriteOnly))
-    throw TPlatformError(CannotCreateFileMessage(Command.OutputPath));
-  if (!WritePicture(Layout.Picture, Font, Command.Format, File)) {
-    File.cancelWriting();
+  // The whole drawing is made in memory first, so that a failure leaves any old file as it was.
+  QByteArray Bytes;
+  QBuffer Buffer(&Bytes);
+  Buffer.open(QIODevice::WriteOnly);
+  if (!WritePicture(Layout.Picture, Font, Command.Format, Buffer))
     throw TPlatformError(UnableToWriteToMessage(Command.OutputPath));
-  }
-  if (!File.commit()) throw TPlatformError(UnableToWriteToMessage(Command.OutputPath));
+  if (!ReplaceFileSafely(
+          Command.OutputPath,
+          std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()))))
+    throw TPlatformError(CannotCreateFileMessage(Command.OutputPath));
 }
 
 }  // namespace palaver

@@ -1,8 +1,6 @@
-#include <QSaveFile>
-
 #include "cli/ExportFormats.h"
 #include "session/PlatformError.h"
-#include "views/QtText.h"
+#include "session/WholeFile.h"
 
 namespace palaver {
 
@@ -19,14 +17,7 @@ std::string ExportText(const TExportGraph& Graph, TExportFormat Format) {
 }
 
 void WriteExportFile(const std::string& Path, const std::string& Bytes) {
-  QSaveFile File(ToQString(Path));
-  if (!File.open(QIODevice::WriteOnly)) throw TPlatformError(CannotCreateFileMessage(Path));
-  const auto Size = static_cast<qint64>(Bytes.size());
-  if (File.write(Bytes.data(), Size) != Size) {
-    File.cancelWriting();
-    throw TPlatformError(UnableToWriteToMessage(Path));
-  }
-  if (!File.commit()) throw TPlatformError(UnableToWriteToMessage(Path));
+  if (!ReplaceFileSafely(Path, Bytes)) throw TPlatformError(CannotCreateFileMessage(Path));
 }
 
 }  // namespace palaver

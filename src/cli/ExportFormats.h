@@ -31,7 +31,7 @@ std::string ExportText(const TExportGraph& Graph, TExportFormat Format);
 inline constexpr const char* AifTimestamp = "1970-01-01 00:00:00";
 
 // Writes Bytes to Path, replacing the file safely. Throws TPlatformError "Cannot create file
-// <path>" or "Unable to write to <path>".
+// <path>" when it cannot.
 void WriteExportFile(const std::string& Path, const std::string& Bytes);
 
 }  // namespace palaver

@@ -10,6 +10,7 @@
 #include "session/ProfileFile.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
+#include "session/WholeFile.h"
 #include "transcript/RecoveryFile.h"
 #include "transcript/TranscriptFormat.h"
 

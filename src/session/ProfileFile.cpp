@@ -8,6 +8,7 @@
 
 #include "session/PlatformError.h"
 #include "session/TextEncoding.h"
+#include "session/WholeFile.h"
 
 namespace palaver {
 
@@ -143,54 +144,6 @@ void TProfileFile::WriteString(std::string_view Section, std::string_view Key,
   for (const auto& Line : Lines)
     Bytes += Line + "\r\n";
   if (!ReplaceFileSafely(FilePath, Bytes)) throw TPlatformError(UnableToWriteToMessage(FilePath));
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& Path) {
-  std::error_code Error;
-  // Only regular files: a directory or a device would read as nonsense or never end.
-  if (!fs::is_regular_file(fs::path(Path), Error)) return std::nullopt;
-  std::ifstream In(fs::path(Path), std::ios::binary);
-  if (!In) return std::nullopt;
-  std::string Bytes;
-  char Buffer[65536];
-  while (In.read(Buffer, sizeof Buffer) || In.gcount() > 0)
-    Bytes.append(Buffer, static_cast<std::size_t>(In.gcount()));
-  if (In.bad()) return std::nullopt;
-  return Bytes;
-}
-
-bool ReplaceFileSafely(const std::string& Path, std::string_view Bytes) {
-  std::error_code Error;
-  fs::path Target(Path);
-  if (fs::is_symlink(Target, Error)) {
-    auto Resolved = fs::weakly_canonical(Target, Error);
-    if (!Error) Target = std::move(Resolved);
-  }
-  fs::path Temporary = Target;
-  Temporary += ".tmp~";
-
-  bool Created = false;
-  bool Written = false;
-  {
-    std::ofstream Out(Temporary, std::ios::binary | std::ios::trunc);
-    Created = static_cast<bool>(Out);
-    if (Created) {
-      Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
-      Out.flush();
-      Written = Out.good();
-      Out.close();
-      Written = Written && !Out.fail();
-    }
-  }
-  if (Written) {
-    // The replacement keeps the permissions the old file had.
-    const auto Old = fs::status(Target, Error);
-    if (!Error && fs::exists(Old)) fs::permissions(Temporary, Old.permissions(), Error);
-    fs::rename(Temporary, Target, Error);
-    Written = !Error;
-  }
-  if (Created && !Written) fs::remove(Temporary, Error);
-  return Written;
 }
 
 }  // namespace palaver

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,16 +38,5 @@ class TProfileFile {
 // The longest value a profile read returns: the platform reads into 1024 characters, the last of
 // which is the terminator.
 inline constexpr std::size_t MaxProfileValueLength = 1023;
-
-// Whole-file helpers shared by the settings file and the transcript files.
-
-// The bytes of a regular file, or nothing when it is missing, not a regular file or unreadable.
-std::optional<std::string> ReadWholeFile(const std::string& Path);
-
-// Replaces the file's content safely: the bytes go to a temporary file in the same directory,
-// which is flushed and then renamed over Path, so a failure leaves the old file as it was. A
-// symbolic link is followed, so the file it points to is replaced and the link stays. Returns
-// false on failure (no temporary file is left behind).
-bool ReplaceFileSafely(const std::string& Path, std::string_view Bytes);
 
 }  // namespace palaver

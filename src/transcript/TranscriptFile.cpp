@@ -3,6 +3,7 @@
 #include "session/PlatformError.h"
 #include "session/ProfileFile.h"
 #include "session/TextEncoding.h"
+#include "session/WholeFile.h"
 #include "transcript/RtfReader.h"
 
 namespace palaver {

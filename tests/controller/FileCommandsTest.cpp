@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "../session/TemporaryDirectory.h"
 #include "ControllerTestSupport.h"
 #include "session/PlatformError.h"
 
@@ -136,12 +137,10 @@ TEST_F(FileCommandsTest, SaveWritesOnlyAChangedLineAndSaveAsAlways) {
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileTheNameAndTheChanges) {
   const std::string Old = PathOf("old.lin");
-  WriteBytes(Old, "old content");
+  const std::string OldContent = testing::MakeUnreplaceable(Old);
   Line().FileName = Old;
-  // The temporary file beside the target cannot be created.
-  std::filesystem::create_directory(Old + ".tmp~");
   EXPECT_EQ(ErrorOf([&] { Core.Save1Click(); }), "Cannot create file " + Old);
-  EXPECT_EQ(ReadBytes(Old), "old content");
+  EXPECT_EQ(ReadBytes(Old), OldContent);
   EXPECT_TRUE(Line().Changed);
 
   const std::string Missing = PathOf("no/such/dir.lin");

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "../session/TemporaryDirectory.h"
 #include "ControllerTestSupport.h"
 #include "session/RecoverySlot.h"
 #include "transcript/RecoveryFile.h"
@@ -193,9 +194,9 @@ TEST_F(RecoveryTest, AnUnreadableCopyIsReportedOnceAndPutAside) {
 
 TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsReportedOnceAndTheProgramGoesOn) {
   Core.StartRecovery(Log.Dir);
-  // The temporary file beside the copy cannot be made.
-  const std::string Blocker = SlotFile(0) + ".tmp~";
-  fs::create_directory(Blocker);
+  // The copy's place is a file that cannot be replaced.
+  const std::string Blocker = SlotFile(0);
+  testing::MakeUnreplaceable(Blocker);
   const std::string Message = "The unsaved changes cannot be kept in the recovery file " +
                               SlotFile(0) +
                               ".\r\nIf Palaver ends unexpectedly, they are lost unless you save "
@@ -208,7 +209,8 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsReportedOnceAndTheProgramGoesOn) 
   // Once it works again it is kept; failing again later is reported again.
   fs::remove(Blocker);
   EXPECT_NE(AfterCommand([&] { Core.StatementMove(Issue("c")); }), "");
-  fs::create_directory(Blocker);
+  fs::remove(Blocker);
+  testing::MakeUnreplaceable(Blocker);
   AfterCommand([&] { Core.StatementMove(Issue("d")); });
   EXPECT_EQ(BoxTexts(TKind::Warning).size(), 2u);
 

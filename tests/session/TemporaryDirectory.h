@@ -42,4 +42,12 @@ inline void WriteBytes(const std::string& Path, const std::string& Bytes) {
   Out << Bytes;
 }
 
+// Makes Path a file that nobody, root included, can replace: a link to one of the kernel's own
+// files, beside which no file can be created. Returns what it reads as.
+inline std::string MakeUnreplaceable(const std::string& Path) {
+  const std::string Kernel = "/proc/version";
+  std::filesystem::create_symlink(Kernel, Path);
+  return ReadBytes(Kernel);
+}
+
 }  // namespace palaver::testing

@@ -150,12 +150,11 @@ TEST(TranscriptFile, FailedSaveReportsAndLeavesTheOldFile) {
   EXPECT_EQ(ErrorOf([&] { SaveTranscriptFile(Unreachable, {"a"}); }),
             "Cannot create file " + Unreachable);
 
-  // A directory where the temporary file would go makes the write fail, root or not.
+  // A file beside which nothing can be created stays as it was.
   const std::string Path = Dir.File("old.lin");
-  WriteBytes(Path, "old\r\n");
-  std::filesystem::create_directory(Path + ".tmp~");
+  const std::string Old = testing::MakeUnreplaceable(Path);
   EXPECT_EQ(ErrorOf([&] { SaveTranscriptFile(Path, {"new"}); }), "Cannot create file " + Path);
-  EXPECT_EQ(ReadBytes(Path), "old\r\n");
+  EXPECT_EQ(ReadBytes(Path), Old);
 
   // A directory in the file's own place is not replaced.
   const std::string Occupied = Dir.File("occupied.lin");
