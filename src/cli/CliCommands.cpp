@@ -33,14 +33,15 @@ std::string ErrorLines(const std::string& Text) {
   return Lines + '\n';
 }
 
-int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err, bool LeaveLineToExit) {
+int Run(const TCliCommand& Command, std::ostream& Out, std::ostream& Err, bool LeaveLineToExit,
+        const TEvaluationLimits& Limits) {
   if (Command.Kind == TCliCommandKind::Help) {
     Out << HelpText(Command.HelpTopic) << std::flush;
     return ExitSuccess;
   }
   try {
     // The session ends with the command, unless the process is about to end anyway.
-    auto Owned = std::make_unique<TCliSession>(Command.Language);
+    auto Owned = std::make_unique<TCliSession>(Command.Language, Limits);
     struct TEnd {
       std::unique_ptr<TCliSession>& Owned;
       bool Leave;
@@ -106,13 +107,13 @@ bool NeedsGuiApplication(const std::vector<std::string>& Arguments) {
 }
 
 int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err,
-                  bool LeaveLineToExit) {
+                  bool LeaveLineToExit, const TEvaluationLimits& Limits) {
   const auto Parsed = ParseCommandLine(Arguments);
   if (const auto* Error = std::get_if<TUsageError>(&Parsed)) {
     Err << "palaver-cli: " << Error->Message << '\n' << UsageText(Error->Command) << std::flush;
     return ExitUsageError;
   }
-  return Run(std::get<TCliCommand>(Parsed), Out, Err, LeaveLineToExit);
+  return Run(std::get<TCliCommand>(Parsed), Out, Err, LeaveLineToExit, Limits);
 }
 
 }  // namespace palaver

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "model/EvaluationLimit.h"
 
 namespace palaver {
 
@@ -27,8 +28,8 @@ bool NeedsGuiApplication(const std::vector<std::string>& Arguments);
 //
 // With LeaveLineToExit the line of argumentation is not taken apart at the end (which for a
 // large line takes longer than building it): the caller ends the process at once afterwards and
-// leaves the memory to the system.
+// leaves the memory to the system. The lines are evaluated within Limits.
 int RunPalaverCli(const std::vector<std::string>& Arguments, std::ostream& Out, std::ostream& Err,
-                  bool LeaveLineToExit = false);
+                  bool LeaveLineToExit = false, const TEvaluationLimits& Limits = {});
 
 }  // namespace palaver

@@ -10,8 +10,10 @@ TCliSession::TFreshState::TFreshState(TLanguage Language) {
   State().Language = Language;
 }
 
-TCliSession::TCliSession(TLanguage Language) : Fresh(Language), Core(Platform) {
+TCliSession::TCliSession(TLanguage Language, const TEvaluationLimits& Limits)
+    : Fresh(Language), Core(Platform) {
   Platform.Boxes.DefaultAnswer = TAnswer::Yes;
+  Core.SetEvaluationLimits(Limits);
 }
 
 TCliSession::~TCliSession() {

@@ -12,7 +12,7 @@ namespace palaver {
 // outlive the core that hosts them.
 class TCliSession {
  public:
-  explicit TCliSession(TLanguage Language);
+  explicit TCliSession(TLanguage Language, const TEvaluationLimits& Limits = {});
   ~TCliSession();
   TCliSession(const TCliSession&) = delete;
   TCliSession& operator=(const TCliSession&) = delete;

@@ -17,8 +17,13 @@ TMessageBoxes& TMainWindowCore::MessageBoxes() {
   return Platform.MessageBoxes();
 }
 
+void TMainWindowCore::SetEvaluationLimits(const TEvaluationLimits& NewLimits) {
+  Limits = NewLimits;
+  if (State().LineOfArgumentation) State().LineOfArgumentation->Evaluation.Limits = NewLimits;
+}
+
 void TMainWindowCore::ReplaceLine(const std::string& FileName) {
-  auto Line = std::make_shared<TLineOfArgumentation>(*this);
+  auto Line = std::make_shared<TLineOfArgumentation>(*this, Limits);
   Line->FileName = FileName;
   State().LineOfArgumentation = std::move(Line);
 }

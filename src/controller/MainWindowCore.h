@@ -30,6 +30,10 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
  public:
   explicit TMainWindowCore(TMainWindowPlatform& Platform);
 
+  // The limits of the lines the window builds from now on, and of the current one.
+  const TEvaluationLimits& EvaluationLimits() const { return Limits; }
+  void SetEvaluationLimits(const TEvaluationLimits& NewLimits);
+
   // --- Moves: each reaches the current line, refreshes the view and enables Back -------------
   bool StatementMove(const PStatement& S);
   void ReasonConclusionMove(const PReasonConclusion& C);
@@ -138,6 +142,7 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   bool OfferRecoveryFile(int Number);
 
   TMainWindowPlatform& Platform;
+  TEvaluationLimits Limits;
   std::string RecoveryDirectory;
   std::unique_ptr<TRecoverySlot> RecoverySlot;
   // Whether this run has written its recovery file, which is then its own to remove.

@@ -25,14 +25,17 @@ void AddOverrulingNote(const TArgumentationStage& Stage, const TStatement& S, TM
 
 }  // namespace
 
-TLineOfArgumentation::TLineOfArgumentation(TLineOfArgumentationHost& Host) : Host(&Host) {
-  CurrentStage = std::make_shared<TArgumentationStage>();
+TLineOfArgumentation::TLineOfArgumentation(TLineOfArgumentationHost& Host, TEvaluationLimits Limits)
+    : Evaluation(TLanguage::English, Limits), Host(&Host) {
+  CurrentStage = std::make_shared<TArgumentationStage>(Evaluation);
   ArgumentationStages.Add(CurrentStage);
 }
 
 template <class TStageMove>
 PArgumentationStage TLineOfArgumentation::MakeStage(const TStageMove& StageMove) {
   LimitReached.reset();
+  // The warrant sentences are those of the language the program speaks now.
+  Evaluation.Language = State().Language;
   try {
     return StageMove();
   } catch (const TEvaluationLimitReached& Limit) {
@@ -81,7 +84,8 @@ bool TLineOfArgumentation::DoStatementMove(const PStatement& S) {
                            "Statement type overruling"))
       return false;
   }
-  PArgumentationStage NewStage = MakeStage([&] { return CurrentStage->DoStatementMove(S); });
+  PArgumentationStage NewStage =
+      MakeStage([&] { return CurrentStage->DoStatementMove(S, Evaluation); });
   if (!NewStage) return false;
   RecordMove(NewStage, {StatementKeyword, StatementLine(*S), ""});
   return true;
@@ -95,7 +99,8 @@ void TLineOfArgumentation::DoReasonConclusionMove(const PReasonConclusion& C) {
       !ConfirmOverruling(ReasonConclusionOverrulingQuestion(State().Language, Notes),
                          "Reason/conclusion type overruling"))
     return;
-  PArgumentationStage NewStage = MakeStage([&] { return CurrentStage->DoReasonConclusionMove(C); });
+  PArgumentationStage NewStage =
+      MakeStage([&] { return CurrentStage->DoReasonConclusionMove(C, Evaluation); });
   if (!NewStage) return;
   // The stage move may have swapped C's ends for the stage's own statements; the entry is
   // written from what C holds now, which carries the types this move gave them.
@@ -114,7 +119,8 @@ void TLineOfArgumentation::DoExceptionMove(const PReasonConclusion& C) {
       !ConfirmOverruling(ExceptionOverrulingQuestion(State().Language, Notes),
                          "Exception/reason/conclusion type overruling"))
     return;
-  PArgumentationStage NewStage = MakeStage([&] { return CurrentStage->DoExceptionMove(C); });
+  PArgumentationStage NewStage =
+      MakeStage([&] { return CurrentStage->DoExceptionMove(C, Evaluation); });
   if (!NewStage) return;
   RecordMove(NewStage,
              {ExceptionKeyword, StatementLine(*C->Exceptions[0]), ConclusionKeyword,

@@ -7,6 +7,7 @@
 
 #include "line/LineHost.h"
 #include "model/ArgumentationStage.h"
+#include "model/EvaluationContext.h"
 #include "model/EvaluationLimit.h"
 #include "model/ObjectList.h"
 #include "model/Statement.h"
@@ -33,8 +34,9 @@ using TArgumentationMoves = TObjectList<TArgumentationMove>;
 // (the dialogs read the sentences of a connection to build its warrant).
 class TLineOfArgumentation {
  public:
-  // A new line holds one empty stage; the host must outlive every call on the line.
-  explicit TLineOfArgumentation(TLineOfArgumentationHost& Host);
+  // A new line holds one empty stage; the host must outlive every call on the line. Its stages
+  // are evaluated within Limits.
+  explicit TLineOfArgumentation(TLineOfArgumentationHost& Host, TEvaluationLimits Limits = {});
 
   TArgumentationMoves ArgumentationMoves;
   TArgumentationStages ArgumentationStages;
@@ -47,6 +49,9 @@ class TLineOfArgumentation {
   // evaluation limit. The user is told at once, except during a replay, which stops there and
   // tells afterwards.
   std::optional<TEvaluationLimitReached> LimitReached;
+  // What the line's stages are evaluated with: the line's limits, the program's language at the
+  // time of each move (for the warrant sentences), and the line's own count of status writes.
+  TEvaluationContext Evaluation;
 
   // True when the move was made. A sentence that is already there with the same type is
   // refused; with another type the user is asked whether to overrule it. Nothing is asked

@@ -82,7 +82,7 @@ bool TArgumentationStage::SentenceIsStatementSentence(const std::string& Sentenc
 // The smallest free number, so numbers freed by a deletion (which replays the line without the
 // deleted statement) are given again to the next new statement.
 std::string TArgumentationStage::GetNewId() const {
-  if (History && History->CanContinueFrom(*this)) return History->NewId();
+  if (History && History->IsNewestVersion(*this)) return History->NewId();
   const long long Last = static_cast<long long>(Statements.Count()) + 1;
   std::vector<char> Taken(static_cast<std::size_t>(Last) + 1);
   for (const PStatement& S : Statements) {

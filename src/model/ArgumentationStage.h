@@ -2,9 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/Argument.h"
 #include "model/DialecticalArgument.h"
+#include "model/EvaluationContext.h"
 #include "model/Statement.h"
 
 namespace palaver {
@@ -23,8 +25,14 @@ using TArgumentationStages = TObjectList<TArgumentationStage>;
 // dialectical arguments over from one stage to the next and rebuilds only what a move changed.
 // Its DialecticalArguments, MaximalDialecticalArguments and Arguments are worked out when they
 // are first read, exactly as they were at the stage's move.
+//
+// A stage is evaluated with the context (language, limits) its move was given; a stage filled in
+// by hand, with the one it was made with.
 class TArgumentationStage {
  public:
+  TArgumentationStage() = default;
+  explicit TArgumentationStage(TEvaluationContext Context) : Evaluation(std::move(Context)) {}
+
   // In order of first entry; no two with equal sentences.
   TStatements Statements;
   // In order of entry; no two the same connection.
@@ -76,11 +84,26 @@ class TArgumentationStage {
   bool OccursInUndercutters(const TStatement& S, const TUndercutters& Undercutters) const;
 
   // --- Moves: each returns a new stage and leaves this stage's lists unchanged --------------
-  PArgumentationStage DoStatementMove(const PStatement& S) const;
-  PArgumentationStage DoReasonConclusionMove(const PReasonConclusion& C) const;
+  // The new stage is evaluated with Context; without one, with this stage's.
+  PArgumentationStage DoStatementMove(const PStatement& S, const TEvaluationContext& Context) const;
+  PArgumentationStage DoReasonConclusionMove(const PReasonConclusion& C,
+                                             const TEvaluationContext& Context) const;
   // C carries the exception at index 0 of its Exceptions.
-  PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const;
+  PArgumentationStage DoExceptionMove(const PReasonConclusion& C,
+                                      const TEvaluationContext& Context) const;
+  PArgumentationStage DoStatementMove(const PStatement& S) const {
+    return DoStatementMove(S, Evaluation);
+  }
+  PArgumentationStage DoReasonConclusionMove(const PReasonConclusion& C) const {
+    return DoReasonConclusionMove(C, Evaluation);
+  }
+  PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const {
+    return DoExceptionMove(C, Evaluation);
+  }
   void DoProsConsMove() {}
+
+  // The language, limits and status count this stage is evaluated with.
+  const TEvaluationContext& Context() const { return Evaluation; }
 
   // A stage that is no longer the newest of its line need not keep its dialectical arguments
   // worked out: they are worked out again, the same, when read.
@@ -92,6 +115,7 @@ class TArgumentationStage {
  private:
   friend class TStageHistory;
 
+  TEvaluationContext Evaluation;
   // The history this stage is a version of, when a move made it or its dialectical arguments
   // were recomputed; none for a stage whose lists were filled by hand.
   std::shared_ptr<TStageHistory> History;
@@ -104,7 +128,7 @@ class TArgumentationStage {
 
   // The stage's history when it is the newest stage of it and nothing has changed its lists or
   // the statements' types since; otherwise a new history built from this stage as it is now.
-  std::shared_ptr<TStageHistory> HistoryForMove() const;
+  std::shared_ptr<TStageHistory> HistoryForMove(const TEvaluationContext& Context) const;
   // The statement move without its recomputation: the reason/conclusion and exception moves
   // make their statement moves this way and recompute once, at the end.
   class TSharedChanges;

@@ -54,8 +54,8 @@ bool Subset(const std::uint64_t* A, const std::uint64_t* B, std::size_t Words) {
 //   object.
 class TGroupContainment {
  public:
-  TGroupContainment(const TStageHistory::TGroupIndex& Index, std::size_t& Budget)
-      : Index(Index), Budget(Budget) {}
+  TGroupContainment(const TStageHistory::TGroupIndex& Index, std::size_t Limit)
+      : Index(Index), Limit(Limit), Budget(Limit) {}
 
   bool Contained(const TDialecticalArgument& A, const TDialecticalArgument& B) {
     if (&A == &B) return true;
@@ -111,8 +111,7 @@ class TGroupContainment {
     const auto It = Memo.find(Key);
     if (It != Memo.end()) return It->second;
     if (Budget == 0)
-      throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::Comparisons,
-                                    EvaluationLimits().Comparisons);
+      throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::Comparisons, Limit);
     --Budget;
     const bool Result = Compute();
     Memo[Key] = Result;
@@ -194,7 +193,9 @@ class TGroupContainment {
   }
 
   const TStageHistory::TGroupIndex& Index;
-  std::size_t& Budget;
+  const std::size_t Limit;
+  // Comparisons left for the group.
+  std::size_t Budget;
   std::unordered_map<TKey, bool, TKeyHash> Memo;
 };
 
@@ -402,7 +403,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       const TFrame Done = Stack.back();
       if (Table.Size() >= Allowance)
         throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::DialecticalArguments,
-                                      EvaluationLimits().DialecticalArguments);
+                                      Context.Limits.DialecticalArguments);
       PDialecticalArgument D = Build(Done.Member, &Sets[Done.Set]);
       Table.Insert(Done.Member, &Sets[Done.Set], {D, Positions++});
       if (Stack.size() == 1) G.Roots[Root] = std::move(D);
@@ -415,8 +416,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
 
 void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index) const {
   const std::size_t N = G.Members.size();
-  std::size_t Budget = EvaluationLimits().Comparisons;
-  TGroupContainment Containment(Index, Budget);
+  TGroupContainment Containment(Index, Context.Limits.Comparisons);
   G.Contains.assign(N * N, 0);
   for (std::size_t A = 0; A < N; ++A) {
     for (std::size_t B = 0; B < N; ++B)
@@ -428,7 +428,7 @@ void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index) con
 // The newest version's groups stay; older ones give up their expansions, oldest first, while the
 // expansions alive hold more than twice what one stage may hold.
 void TStageHistory::LetGoOfOldGroups() const {
-  const std::size_t Keep = 2 * EvaluationLimits().DialecticalArguments;
+  const std::size_t Keep = 2 * Context.Limits.DialecticalArguments;
   std::size_t Next = 0;
   std::vector<std::weak_ptr<TCycleGroup>> Still;
   for (; Next < LiveGroups.size(); ++Next) {

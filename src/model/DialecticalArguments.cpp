@@ -3,7 +3,6 @@
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
 #include "model/WarrantSentences.h"
-#include "session/ProgramState.h"
 
 namespace palaver {
 
@@ -21,7 +20,7 @@ PDialecticalArgument NewDialecticalArgument(const TArgumentationStage& Stage, co
 // The dialectical arguments of every statement, the maximal ones and the statuses, as a fresh
 // history of which this stage is the first version; a move made on this stage carries it on.
 void TArgumentationStage::RecomputeDialecticalArguments() {
-  const std::shared_ptr<TStageHistory> Fresh = TStageHistory::Build(*this);
+  const std::shared_ptr<TStageHistory> Fresh = TStageHistory::Build(*this, Evaluation);
   if (Fresh->IsPlain()) {
     History = Fresh;
     RecomputeTheLongWay();
@@ -57,15 +56,15 @@ void TArgumentationStage::RecomputeTheLongWay() {
     if (Status == TJustificationStatus::Justified || Status == TJustificationStatus::Unjustified)
       DialecticalArguments[I]->Conclusion->JustificationStatus = Status;
   }
-  TStageHistory::StatusesWritten();
+  Evaluation.CountStatusWrites();
 }
 
 // Every branch works on its own copy of the connections, less the one it has used, so no branch
 // uses a connection twice and cycles end. Warrant statements are looked up among all statements
-// of the stage, reachable or not, in the language that is current now.
+// of the stage, reachable or not, in the stage's language.
 void TArgumentationStage::ComputeDialecticalArgument(const PStatement& S, TDialecticalArgument& D,
                                                      const TReasonConclusions& L) const {
-  const TLanguage Language = State().Language;
+  const TLanguage Language = Evaluation.Language;
   D.Conclusion = S;
   for (const PReasonConclusion& C : L) {
     if (C->Conclusion->Sentence != S->Sentence) continue;

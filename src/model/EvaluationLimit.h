@@ -20,15 +20,14 @@ inline constexpr std::size_t DialecticalArgumentLimit = 300'000;
 // contains which within one group of statements on cycles.
 inline constexpr std::size_t ComparisonLimit = 20'000'000;
 
-// The limits in force: the ones above, unless a test sets smaller ones to reach them quickly.
+// The limits a line of argumentation evaluates its stages with: the ones above, unless the line
+// was given smaller ones (a test that wants to reach them quickly, a fuzzer).
 struct TEvaluationLimits {
   std::size_t DialecticalArguments = DialecticalArgumentLimit;
   std::size_t Comparisons = ComparisonLimit;
+
+  bool operator==(const TEvaluationLimits&) const = default;
 };
-inline TEvaluationLimits& EvaluationLimits() {
-  static TEvaluationLimits Limits;
-  return Limits;
-}
 
 // A move whose stage would pass a limit is not made. The stage move leaves the line's objects
 // as they were (statement types, exception lists) and throws this.

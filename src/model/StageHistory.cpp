@@ -6,16 +6,10 @@
 #include "model/EvaluationLimit.h"
 #include "model/IdValue.h"
 #include "model/WarrantSentences.h"
-#include "session/ProgramState.h"
 
 namespace palaver {
 
 namespace {
-
-// Bumped whenever some history writes statuses. A history that finds it moved on since its own
-// last write knows that the statements' statuses (and perhaps their types) are no longer the
-// ones it left, and is not carried on.
-std::uint64_t StatusWrites = 0;
 
 std::uint64_t EndsKey(int Reason, int Conclusion) {
   return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(Reason)) << 32) |
@@ -66,13 +60,10 @@ TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,
   return Status;
 }
 
-void TStageHistory::StatusesWritten() {
-  ++StatusWrites;
-}
-
-std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& Base) {
+std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& Base,
+                                                    const TEvaluationContext& Context) {
   auto H = std::make_shared<TStageHistory>();
-  H->Language = State().Language;
+  H->Context = Context;
   H->Head = -1;  // the version being made is 0
   H->Building = true;
   for (const PStatement& S : Base.Statements)
@@ -90,10 +81,14 @@ std::shared_ptr<TStageHistory> TStageHistory::Build(const TArgumentationStage& B
   return H;
 }
 
-bool TStageHistory::CanContinueFrom(const TArgumentationStage& Stage) const {
-  if (Plain || Spoiled || Stage.Version != Head || Language != State().Language ||
-      Epoch != StatusWrites)
-    return false;
+bool TStageHistory::CanContinueFrom(const TArgumentationStage& Stage,
+                                    const TEvaluationContext& Evaluation) const {
+  return Context.Language == Evaluation.Language && Context.SharesStatusWritesWith(Evaluation) &&
+         Epoch == Context.StatusWrites() && IsNewestVersion(Stage);
+}
+
+bool TStageHistory::IsNewestVersion(const TArgumentationStage& Stage) const {
+  if (Plain || Spoiled || Stage.Version != Head || Stage.History.get() != this) return false;
   const int Statements = Stage.Statements.Count();
   const int Connections = Stage.ReasonConclusions.Count();
   if (Statements != static_cast<int>(NodeList.size()) ||
@@ -204,8 +199,9 @@ void TStageHistory::AddConnection(const PReasonConclusion& C) {
   AddEdge(K.Conclusion, K.Reason);
   // The warrant sentence is built from the ends as the dialectical argument has them: the
   // conclusion's statement and the connection's reason.
-  K.StepWarrant = StepWarrantSentence(
-      C->Reason->Sentence, NodeList[K.Conclusion].Statement->Sentence, C->ConnectionKind, Language);
+  K.StepWarrant =
+      StepWarrantSentence(C->Reason->Sentence, NodeList[K.Conclusion].Statement->Sentence,
+                          C->ConnectionKind, Context.Language);
   LinkWarrant(ConnectionList[Index].StepWarrant, Index, -1);
   for (const PStatement& X : C->Exceptions)
     AddException(Index, X);
@@ -236,7 +232,7 @@ void TStageHistory::AddException(int Connection, const PStatement& X) {
   K.UndercutterWarrantSince.push_back(Never);
   K.UndercutterWarrants.push_back(
       UndercutterWarrantSentence(X->Sentence, K.Connection->Reason->Sentence,
-                                 NodeList[K.Conclusion].Statement->Sentence, Language));
+                                 NodeList[K.Conclusion].Statement->Sentence, Context.Language));
   K.UndercutterWarrantNodes.push_back(-1);
   AddEdge(K.Conclusion, Node);
   LinkWarrant(ConnectionList[Connection].UndercutterWarrants.back(), Connection, Slot);
@@ -309,7 +305,8 @@ void TStageHistory::FinishMove(TArgumentationStage& New) {
   Journal.clear();
 }
 
-void TStageHistory::BeginMove() {
+void TStageHistory::BeginMove(const TEvaluationLimits& Limits) {
+  Context.Limits = Limits;
   Journaling = !Plain;
   Journal.clear();
   SavedFreeId = FreeId;
@@ -471,7 +468,7 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
     }
     PCycleGroup G = NewCycleGroup(std::move(Members));
     const std::size_t Used = Kept + NewCount;
-    const std::size_t Limit = EvaluationLimits().DialecticalArguments;
+    const std::size_t Limit = Context.Limits.DialecticalArguments;
     const std::size_t Allowance = Used >= Limit ? 0 : Limit - Used;
     {
       TGroupIndex Index;
@@ -558,7 +555,7 @@ void TStageHistory::Rebuild(std::vector<int> Changed) {
     for (int N : Built)
       WriteStatus(*Current(N));
   }
-  Epoch = ++StatusWrites;
+  Epoch = Context.CountStatusWrites();
 }
 
 const PDialecticalArgument& TStageHistory::Current(int Node) const {

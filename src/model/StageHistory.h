@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
-#include "session/Language.h"
 
 namespace palaver {
 
@@ -124,25 +123,28 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     std::vector<int> UndercutterWarrantSince;
   };
 
-  // A history whose version 0 is Base as the shared objects are now. Throws
-  // TEvaluationLimitReached when Base is past a limit.
-  static std::shared_ptr<TStageHistory> Build(const TArgumentationStage& Base);
+  // A history whose version 0 is Base as the shared objects are now, evaluated with Context.
+  // Throws TEvaluationLimitReached when Base is past a limit.
+  static std::shared_ptr<TStageHistory> Build(const TArgumentationStage& Base,
+                                              const TEvaluationContext& Context);
 
   // True when some connection has an end or an exception that is not one of the stage's own
   // statement objects. No move of the program makes such a stage (a stage built by hand, or a
   // new connection handed in with exceptions of its own, can); its dialectical arguments are
   // built the long way, stage by stage, and the history only keeps the look-ups.
   bool IsPlain() const { return Plain; }
-  // Statuses were written outside any history: none of them can be carried on from here.
-  static void StatusesWritten();
 
-  // True when a move on Stage can carry this history forward: Stage is its newest version with
-  // its lists as the move left them, the language is the one the warrant sentences were built
-  // in, no move has failed on it half-way, and nothing else has written statuses since.
-  // Statement types and exception lists are taken to change only through moves. Otherwise a
-  // move builds a fresh history from its stage, which costs one whole computation (only a move
-  // on an older stage, or the one after a move that was refused, needs that).
-  bool CanContinueFrom(const TArgumentationStage& Stage) const;
+  // True when Stage is this history's newest version with its lists as the move left them, and
+  // no move has failed on it half-way. Statement types and exception lists are taken to change
+  // only through moves.
+  bool IsNewestVersion(const TArgumentationStage& Stage) const;
+  // True when a move on Stage, evaluated with Context, can carry this history forward: Stage is
+  // its newest version, the context has the language the history's warrant sentences were built
+  // in and the line's status count, and nothing else has written statuses into the statements
+  // since. (The limits are the move's own.) Otherwise a move builds a fresh history from its stage,
+  // which costs one whole computation (only a move on an older stage, or one after a language
+  // switch, needs that).
+  bool CanContinueFrom(const TArgumentationStage& Stage, const TEvaluationContext& Context) const;
 
   // --- Look-ups, valid for every stage of the history ------------------------------------
   // Index of the statement with this sentence, or -1.
@@ -165,9 +167,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // Throws TEvaluationLimitReached, before any status is written, when the new version would
   // pass a limit; the history can then no longer be carried on.
   void FinishMove(TArgumentationStage& New);
-  // A move on the newest stage begins: what it changes in the history is noted, so that a move
-  // that is refused (past an evaluation limit) can be taken back.
-  void BeginMove();
+  // A move on the newest stage begins, within Limits: what it changes in the history is noted,
+  // so that a move that is refused (past an evaluation limit) can be taken back.
+  void BeginMove(const TEvaluationLimits& Limits);
   // The move in progress is taken back: the history is again as it was before it, and the next
   // move carries it on as if the refused one had never been tried.
   void RollBack();
@@ -258,10 +260,11 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     Plain = true;
   }
 
-  TLanguage Language = TLanguage::English;
+  // The language of the warrant sentences, the limits, and the status count of the line.
+  TEvaluationContext Context;
   // The newest version; the version a move is making is Head + 1.
   int Head = 0;
-  // StatusWrites as it was after this history's own last write.
+  // The context's status count as it was after this history's own last write.
   std::uint64_t Epoch = 0;
   bool Building = false;
   bool Plain = false;

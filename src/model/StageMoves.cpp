@@ -14,8 +14,9 @@ namespace palaver {
 
 namespace {
 
-std::shared_ptr<TArgumentationStage> StartStage(const TArgumentationStage& From) {
-  auto New = std::make_shared<TArgumentationStage>();
+std::shared_ptr<TArgumentationStage> StartStage(const TArgumentationStage& From,
+                                                const TEvaluationContext& Context) {
+  auto New = std::make_shared<TArgumentationStage>(Context);
   New->Statements = From.Statements;
   New->ReasonConclusions = From.ReasonConclusions;
   return New;
@@ -49,8 +50,9 @@ int ConnectionIndex(const TReasonConclusions& Connections, const TStageHistory& 
 // history it had begun to carry forward is not carried on.
 class TArgumentationStage::TSharedChanges {
  public:
-  explicit TSharedChanges(std::shared_ptr<TStageHistory> History) : History(std::move(History)) {
-    this->History->BeginMove();
+  TSharedChanges(std::shared_ptr<TStageHistory> History, const TEvaluationContext& Context)
+      : History(std::move(History)) {
+    this->History->BeginMove(Context.Limits);
   }
   TSharedChanges(const TSharedChanges&) = delete;
   TSharedChanges& operator=(const TSharedChanges&) = delete;
@@ -102,9 +104,10 @@ void TArgumentationStage::RebuildArgumentsLater() {
   HasArgumentsBase = true;
 }
 
-std::shared_ptr<TStageHistory> TArgumentationStage::HistoryForMove() const {
-  if (History && History->CanContinueFrom(*this)) return History;
-  return TStageHistory::Build(*this);
+std::shared_ptr<TStageHistory> TArgumentationStage::HistoryForMove(
+    const TEvaluationContext& Context) const {
+  if (History && History->CanContinueFrom(*this, Context)) return History;
+  return TStageHistory::Build(*this, Context);
 }
 
 // A statement move's stage shows the arguments of the stage it was made on, plus one elementary
@@ -138,10 +141,11 @@ void TArgumentationStage::EnterStatement(TArgumentationStage& New, TStageHistory
   }
 }
 
-PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S) const {
-  const std::shared_ptr<TStageHistory> H = HistoryForMove();
-  TSharedChanges Changes(H);
-  auto New = StartStage(*this);
+PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S,
+                                                         const TEvaluationContext& Context) const {
+  const std::shared_ptr<TStageHistory> H = HistoryForMove(Context);
+  TSharedChanges Changes(H, Context);
+  auto New = StartStage(*this, Context);
   InheritArguments(*New);
   EnterStatement(*New, *H, S, Changes);
   const TArguments Base = New->ArgumentsBase;
@@ -181,10 +185,11 @@ int TArgumentationStage::EnterConnection(TArgumentationStage& New, TStageHistory
   return Existing;
 }
 
-PArgumentationStage TArgumentationStage::DoReasonConclusionMove(const PReasonConclusion& C) const {
-  const std::shared_ptr<TStageHistory> H = HistoryForMove();
-  TSharedChanges Changes(H);
-  auto New = StartStage(*this);
+PArgumentationStage TArgumentationStage::DoReasonConclusionMove(
+    const PReasonConclusion& C, const TEvaluationContext& Context) const {
+  const std::shared_ptr<TStageHistory> H = HistoryForMove(Context);
+  TSharedChanges Changes(H, Context);
+  auto New = StartStage(*this, Context);
   InheritArguments(*New);
   EnterConnection(*New, *H, C, Changes);
   New->RebuildArgumentsLater();
@@ -193,20 +198,21 @@ PArgumentationStage TArgumentationStage::DoReasonConclusionMove(const PReasonCon
   return New;
 }
 
-PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion& C) const {
+PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion& C,
+                                                         const TEvaluationContext& Context) const {
   // Without an exception there is nothing to add but the connection itself.
-  if (C->Exceptions.Empty()) return DoReasonConclusionMove(C);
+  if (C->Exceptions.Empty()) return DoReasonConclusionMove(C, Context);
 
-  std::shared_ptr<TStageHistory> H = HistoryForMove();
+  std::shared_ptr<TStageHistory> H = HistoryForMove(Context);
   const int Known = ConnectionIndex(ReasonConclusions, *H, *C);
   // An exception list that changed behind the history's back (nothing in the program does
   // that) is taken in afresh.
   if (!H->IsPlain() && Known >= 0 &&
       H->ExceptionsKnown(Known) != ReasonConclusions[Known]->Exceptions.Count())
-    H = TStageHistory::Build(*this);
+    H = TStageHistory::Build(*this, Context);
 
-  TSharedChanges Changes(H);
-  auto New = StartStage(*this);
+  TSharedChanges Changes(H, Context);
+  auto New = StartStage(*this, Context);
   InheritArguments(*New);
   EnterStatement(*New, *H, C->Exceptions[0], Changes);
 

@@ -10,11 +10,12 @@ namespace palaver {
 
 class TLineOfArgumentation;
 
-// The program-wide state: each item exists once, for the whole run. Every layer reads it under
-// these names (the status computation reads Language; the line of argumentation reads
-// InteractiveMoves; the replay clears InteractiveMoves and RefreshViews while it runs), which is
-// why it lives in a header of its own with no dependencies. The main window is owned by main()
-// and the dialogs by the main window, not by this struct.
+// The program-wide state: each item exists once, for the whole run. The layers above the model
+// read it under these names (the line of argumentation reads Language and InteractiveMoves and
+// hands the language down to the model with each move; the replay clears InteractiveMoves and
+// RefreshViews while it runs), which is why it lives in a header of its own with no
+// dependencies. The model itself reads none of it: it is given what it needs. The main window is
+// owned by main() and the dialogs by the main window, not by this struct.
 struct TProgramState {
   // The current line of argumentation; New, Open, Back, Forward and the deletions replace it.
   std::shared_ptr<TLineOfArgumentation> LineOfArgumentation;

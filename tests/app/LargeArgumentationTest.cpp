@@ -58,10 +58,7 @@ class LargeArgumentationTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() {
-    EvaluationLimits() = TEvaluationLimits{};
-    ResetProgramState();
-  }
+  void cleanup() { ResetProgramState(); }
 
   void fiveFullyConnectedIssuesAreEvaluatedAndDrawnAsFarAsTheLimit() {
     TLoggedRun Run;
@@ -94,7 +91,9 @@ class LargeArgumentationTest : public QObject {
   void aMovePastTheLimitIsRefusedWithAMessageInTheWindowsLanguage() {
     TLoggedRun Run;
     TArgIntForm& Form = *Run.Form;
-    EvaluationLimits().DialecticalArguments = 200;
+    TEvaluationLimits Limits;
+    Limits.DialecticalArguments = 200;
+    Form.Core().SetEvaluationLimits(Limits);
     const auto Move = [&Form](int Reason, int Conclusion) {
       Form.Core().ReasonConclusionMove(
           Connection(Issue("s" + std::to_string(Reason)), Issue("s" + std::to_string(Conclusion))));

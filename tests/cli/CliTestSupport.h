@@ -35,11 +35,12 @@ struct TCliResult {
 };
 
 // palaver-cli run in-process.
-inline TCliResult RunCli(const std::vector<std::string>& Arguments) {
+inline TCliResult RunCli(const std::vector<std::string>& Arguments,
+                         const TEvaluationLimits& Limits = {}) {
   std::ostringstream Out;
   std::ostringstream Err;
   TCliResult Result;
-  Result.ExitStatus = RunPalaverCli(Arguments, Out, Err);
+  Result.ExitStatus = RunPalaverCli(Arguments, Out, Err, false, Limits);
   Result.Out = Out.str();
   Result.Err = Err.str();
   return Result;

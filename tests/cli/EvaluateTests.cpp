@@ -189,9 +189,9 @@ TEST(EvaluateLimits, AReplayPastALimitExitsWithThreeTellsWhyAndPrintsTheStageRea
   QTemporaryDir Dir;
   const std::string Path = Dir.path().toStdString() + "/full.lin";
   WriteBytes(Path, FullyConnectedTranscript());
-  EvaluationLimits().DialecticalArguments = 200;
-  const TCliResult Result = RunCli({"evaluate", Path});
-  EvaluationLimits() = TEvaluationLimits{};
+  TEvaluationLimits Low;
+  Low.DialecticalArguments = 200;
+  const TCliResult Result = RunCli({"evaluate", Path}, Low);
 
   EXPECT_EQ(Result.ExitStatus, ExitEvaluationLimit);
   const QJsonObject Output = ParsedOutput(Result);

@@ -26,8 +26,14 @@ TLines FullyConnected(int K) {
 
 class EvaluationLimitTest : public TranscriptTest {
  protected:
-  EvaluationLimitTest() { EvaluationLimits().DialecticalArguments = 200; }
-  ~EvaluationLimitTest() override { EvaluationLimits() = TEvaluationLimits{}; }
+  EvaluationLimitTest() { LimitArguments(200); }
+
+  // The window's lines, the current one included, may hold this many dialectical arguments.
+  void LimitArguments(std::size_t Arguments) {
+    TEvaluationLimits Limits;
+    Limits.DialecticalArguments = Arguments;
+    Core.SetEvaluationLimits(Limits);
+  }
 
   int Warnings() const {
     int Count = 0;
@@ -61,9 +67,9 @@ class EvaluationLimitTest : public TranscriptTest {
   // A move that fits, so that the next move carries the line's history on again, and then a
   // limit that nothing on the cycles fits into any more.
   void MoveThenTighten(const std::string& Sentence) {
-    EvaluationLimits().DialecticalArguments = 200;
+    LimitArguments(200);
     Core.StatementMove(Assumption(Sentence));
-    EvaluationLimits().DialecticalArguments = 1;
+    LimitArguments(1);
   }
 };
 
@@ -213,7 +219,7 @@ TEST_F(ReplayLimitTest, ForwardOnTheRestStopsAgainAndBackGivesOrdinaryForwardLin
 
 TEST_F(ReplayLimitTest, ForwardOnTheRestGoesOnToTheFilesOwnMarkerOnceTheMoveFits) {
   Open(File());
-  EvaluationLimits() = TEvaluationLimits{};
+  Core.SetEvaluationLimits({});
   Core.StepForward();
   EXPECT_FALSE(Core.LastReplayStop);
   EXPECT_EQ(Line().ArgumentationMoves.Count(), 12);

@@ -137,12 +137,7 @@ TEST(StageArgumentQueries, CompareWithTheStageArguments) {
   EXPECT_FALSE(G.Stage->IsNarrowing(*Arg("c", {Arg("b")})));
 }
 
-class DefeatStatus : public ::testing::Test {
- protected:
-  void TearDown() override { ResetProgramState(); }
-};
-
-TEST_F(DefeatStatus, ResetMarksEveryNodeNotComputed) {
+TEST(DefeatStatus, ResetMarksEveryNodeNotComputed) {
   TStageBuilder G;
   PArgument A = Arg("c", {Arg("b", {Arg("a")})});
   A->DefeatStatus = 1;
@@ -153,7 +148,7 @@ TEST_F(DefeatStatus, ResetMarksEveryNodeNotComputed) {
   EXPECT_EQ(A->InitialArguments[0]->InitialArguments[0]->DefeatStatus, 2);
 }
 
-TEST_F(DefeatStatus, StepIsWarrantedByAnUndefeatedWarrantArgument) {
+TEST(DefeatStatus, StepIsWarrantedByAnUndefeatedWarrantArgument) {
   TStageBuilder G;
   G.Connect("a", "b");
   TStatement B("b", TStatementType::Issue);
@@ -165,11 +160,12 @@ TEST_F(DefeatStatus, StepIsWarrantedByAnUndefeatedWarrantArgument) {
   G.Stage->Arguments[G.Stage->Arguments.Count() - 1]->DefeatStatus = 1;
   EXPECT_TRUE(G.Stage->StepIsWarranted(B, *Arg("a")));
   G.Stage->Arguments[G.Stage->Arguments.Count() - 1]->DefeatStatus = 2;
-  State().Language = TLanguage::Dutch;  // the English warrant is no longer recognised
+  G.Context.Language = TLanguage::Dutch;  // a stage in Dutch no longer recognises it
+  G.Issue("x");
   EXPECT_TRUE(G.Stage->StepIsWarranted(B, *Arg("a")));
 }
 
-TEST_F(DefeatStatus, ExceptionAttackNeedsAnUndefeatedException) {
+TEST(DefeatStatus, ExceptionAttackNeedsAnUndefeatedException) {
   TStageBuilder G;
   G.Except("e", "a", "b");
   const TArgument& Attacked = *G.Stage->Arguments[1];

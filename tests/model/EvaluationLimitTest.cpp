@@ -8,21 +8,19 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
+#include "model/EvaluationContext.h"
 #include "model/EvaluationLimit.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
 namespace {
 
-class TLowLimits {
- public:
-  explicit TLowLimits(std::size_t Arguments) {
-    EvaluationLimits().DialecticalArguments = Arguments;
-  }
-  ~TLowLimits() { EvaluationLimits() = TEvaluationLimits{}; }
-  TLowLimits(const TLowLimits&) = delete;
-  TLowLimits& operator=(const TLowLimits&) = delete;
-};
+// The context of G's line, with room for this many dialectical arguments on cycles.
+TEvaluationContext Limited(const TArgumentationStage& G, std::size_t Arguments) {
+  TEvaluationContext Context = G.Context();
+  Context.Limits.DialecticalArguments = Arguments;
+  return Context;
+}
 
 struct TPlannedMove {
   int Kind;  // 0 statement, 1 reason/conclusion, 2 exception
@@ -30,6 +28,7 @@ struct TPlannedMove {
   std::vector<TStatementType> Types;
 };
 
+// The move on G, evaluated as G was.
 PArgumentationStage Make(const TArgumentationStage& G, const TPlannedMove& M) {
   const auto S = [&M](std::size_t I) { return NewStatement(M.Sentences[I], M.Types[I]); };
   if (M.Kind == 0) return G.DoStatementMove(S(0));
@@ -39,6 +38,19 @@ PArgumentationStage Make(const TArgumentationStage& G, const TPlannedMove& M) {
   C->Conclusion = S(First);
   C->Reason = S(First + 1);
   return M.Kind == 2 ? G.DoExceptionMove(C) : G.DoReasonConclusionMove(C);
+}
+
+// The move on G, evaluated within other limits.
+PArgumentationStage Make(const TArgumentationStage& G, const TPlannedMove& M,
+                         const TEvaluationContext& Context) {
+  const auto S = [&M](std::size_t I) { return NewStatement(M.Sentences[I], M.Types[I]); };
+  if (M.Kind == 0) return G.DoStatementMove(S(0), Context);
+  PReasonConclusion C = NewReasonConclusion();
+  const std::size_t First = M.Kind == 2 ? 1 : 0;
+  if (M.Kind == 2) C->Exceptions.Add(S(0));
+  C->Conclusion = S(First);
+  C->Reason = S(First + 1);
+  return M.Kind == 2 ? G.DoExceptionMove(C, Context) : G.DoReasonConclusionMove(C, Context);
 }
 
 // Everything a dialectical argument holds, written out.
@@ -91,15 +103,12 @@ TEST(EvaluationLimit, AMoveThatNeedsExactlyTheLimitIsMadeAndOneMoreIsNot) {
   };
   const std::size_t Needed = Replay(Moves.size())->CycleGroupArguments();
   ASSERT_GT(Needed, Replay(Moves.size() - 1)->CycleGroupArguments());
-  {
-    const TLowLimits AtTheLimit(Needed);
-    PArgumentationStage Before = Replay(Moves.size() - 1);
-    EXPECT_EQ(Make(*Before, Moves.back())->CycleGroupArguments(), Needed);
-  }
-  const TLowLimits BelowIt(Needed - 1);
+  const PArgumentationStage AtTheLimit = Replay(Moves.size() - 1);
+  EXPECT_EQ(Make(*AtTheLimit, Moves.back(), Limited(*AtTheLimit, Needed))->CycleGroupArguments(),
+            Needed);
   PArgumentationStage Before = Replay(Moves.size() - 1);
   try {
-    Make(*Before, Moves.back());
+    Make(*Before, Moves.back(), Limited(*Before, Needed - 1));
     ADD_FAILURE() << "the move needing " << Needed << " was made with a limit of " << Needed - 1;
   } catch (const TEvaluationLimitReached& Limit) {
     EXPECT_EQ(Limit.Kind, TEvaluationLimitReached::TKind::DialecticalArguments);
@@ -125,9 +134,9 @@ TEST(EvaluationLimit, RefusedMovesLeaveNoTraceInTheStagesBeforeAndAfter) {
 
   int Refused = 0;
   std::vector<TPlannedMove> Made;
-  std::vector<PArgumentationStage> Stages{std::make_shared<TArgumentationStage>()};
+  std::vector<PArgumentationStage> Stages{
+      std::make_shared<TArgumentationStage>(Limited(TArgumentationStage(), 120))};
   {
-    const TLowLimits Low(120);
     for (int Step = 0; Step < 300; ++Step) {
       TPlannedMove M;
       M.Kind = Next(10) < 2 ? 0 : Next(10) < 8 ? 1 : 2;

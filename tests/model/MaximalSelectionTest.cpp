@@ -18,7 +18,6 @@ std::string MaximalConclusions(const TArgumentationStage& G) {
 
 class MaximalSelection : public ::testing::Test {
  protected:
-  void TearDown() override { ResetProgramState(); }
   TStageBuilder B;
 };
 

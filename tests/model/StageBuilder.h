@@ -3,34 +3,37 @@
 #include <string>
 
 #include "model/ArgumentationStage.h"
+#include "model/EvaluationContext.h"
 #include "model/WarrantSentences.h"
-#include "session/ProgramState.h"
 
 namespace palaver::test {
 
 // Builds stages the way the program does, move by move, and keeps every stage it made so that a
-// test can look back at the earlier ones.
+// test can look back at the earlier ones. Every move is evaluated with Context, as a line
+// evaluates its moves with its own: a test switches the language there.
 class TStageBuilder {
  public:
-  PArgumentationStage Stage = std::make_shared<TArgumentationStage>();
+  TEvaluationContext Context;
+  PArgumentationStage Stage = std::make_shared<TArgumentationStage>(Context);
 
   TStageBuilder& Issue(const std::string& Sentence) {
-    return Move(Stage->DoStatementMove(NewStatement(Sentence, TStatementType::Issue)));
+    return Move(Stage->DoStatementMove(NewStatement(Sentence, TStatementType::Issue), Context));
   }
   TStageBuilder& Assumption(const std::string& Sentence) {
-    return Move(Stage->DoStatementMove(NewStatement(Sentence, TStatementType::Assumption)));
+    return Move(
+        Stage->DoStatementMove(NewStatement(Sentence, TStatementType::Assumption), Context));
   }
   // A connection whose ends keep their present types (a new end is an Issue).
   TStageBuilder& Connect(const std::string& Reason, const std::string& Conclusion,
                          TConnectionKind Kind = TConnectionKind::Supporting) {
-    return Move(Stage->DoReasonConclusionMove(Connection(Reason, Conclusion, Kind)));
+    return Move(Stage->DoReasonConclusionMove(Connection(Reason, Conclusion, Kind), Context));
   }
   TStageBuilder& Except(const std::string& Exception, const std::string& Reason,
                         const std::string& Conclusion,
                         TStatementType Type = TStatementType::Issue) {
     PReasonConclusion C = Connection(Reason, Conclusion, TConnectionKind::Supporting);
     C->Exceptions.Add(NewStatement(Exception, Type));
-    return Move(Stage->DoExceptionMove(C));
+    return Move(Stage->DoExceptionMove(C, Context));
   }
 
   PReasonConclusion Connection(const std::string& Reason, const std::string& Conclusion,
@@ -65,8 +68,9 @@ class TStageBuilder {
 };
 
 inline std::string Step(const std::string& Reason, const std::string& Conclusion,
-                        TConnectionKind Kind = TConnectionKind::Supporting) {
-  return StepWarrantSentence(Reason, Conclusion, Kind, State().Language);
+                        TConnectionKind Kind = TConnectionKind::Supporting,
+                        TLanguage Language = TLanguage::English) {
+  return StepWarrantSentence(Reason, Conclusion, Kind, Language);
 }
 
 // An argument as text: "c(a,b(d))" for c with the sub-arguments a and b, b with d below it.

@@ -12,12 +12,11 @@ using test::Unjustified;
 
 class Status : public ::testing::Test {
  protected:
-  void TearDown() override { ResetProgramState(); }
   TStageBuilder B;
 };
 
 std::string Undercutter(const std::string& E, const std::string& R, const std::string& C) {
-  return UndercutterWarrantSentence(E, R, C, State().Language);
+  return UndercutterWarrantSentence(E, R, C, TLanguage::English);
 }
 
 TEST_F(Status, AssumptionsAreJustifiedAndLoneIssuesAreNot) {
@@ -83,11 +82,11 @@ TEST_F(Status, WarrantSupportedOnlyThroughItsOwnStepGivesNoSupport) {
 TEST_F(Status, WarrantsAreRecognisedInTheCurrentLanguageOnly) {
   B.Assumption("a").Connect("a", "b").Issue(Step("a", "b"));
   EXPECT_EQ(B.StatusOf("b"), Unjustified);
-  State().Language = TLanguage::Dutch;
+  B.Context.Language = TLanguage::Dutch;
   B.Issue("x");  // any move recomputes
   EXPECT_EQ(B.StatusOf("b"), Justified);
   EXPECT_FALSE(B.DialecticalArgumentOf("b").Steps[0]->WarrantingDialecticalArgument);
-  B.Issue(Step("a", "b"));
+  B.Issue(Step("a", "b", TConnectionKind::Supporting, TLanguage::Dutch));
   EXPECT_EQ(B.StatusOf("b"), Unjustified);
 }
 

@@ -6,6 +6,7 @@
 
 #include "ListViewsTestSuites.h"
 #include "model/StageBuilder.h"
+#include "session/ProgramState.h"
 #include "views/ListViews.h"
 
 namespace palaver::test {

@@ -10,6 +10,7 @@
 
 #include "FixedMeasurer.h"
 #include "model/StageBuilder.h"
+#include "session/ProgramState.h"
 #include "views/DiagramFocus.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramLegend.h"
@@ -339,6 +340,7 @@ TEST_F(ReadingAids, LegendExamplesHaveTheStatusesTheModelGives) {
       SCOPED_TRACE(Entry.Explanation);
       const TDialecticalArgument& Example = *Entry.Example[0];
       test::TStageBuilder Model;
+      Model.Context.Language = Language;
       std::map<std::string, TStatementType> Types;
       Replay(Example, Model, Types);
       for (const auto& [Sentence, Type] : Types)

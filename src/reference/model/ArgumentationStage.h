@@ -2,9 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/Argument.h"
 #include "model/DialecticalArgument.h"
+#include "model/EvaluationContext.h"
 #include "model/Statement.h"
 
 namespace palaver {
@@ -19,6 +21,9 @@ using TArgumentationStages = TObjectList<TArgumentationStage>;
 // exception is seen by every stage that holds the object.
 class TArgumentationStage {
  public:
+  TArgumentationStage() = default;
+  explicit TArgumentationStage(TEvaluationContext Context) : Evaluation(std::move(Context)) {}
+
   // In order of first entry; no two with equal sentences.
   TStatements Statements;
   // In order of entry; no two the same connection.
@@ -70,14 +75,33 @@ class TArgumentationStage {
   bool OccursInUndercutters(const TStatement& S, const TUndercutters& Undercutters) const;
 
   // --- Moves: each returns a new stage and leaves this stage's lists unchanged --------------
-  PArgumentationStage DoStatementMove(const PStatement& S) const;
-  PArgumentationStage DoReasonConclusionMove(const PReasonConclusion& C) const;
+  // The new stage is evaluated with Context; without one, with this stage's.
+  PArgumentationStage DoStatementMove(const PStatement& S, const TEvaluationContext& Context) const;
+  PArgumentationStage DoReasonConclusionMove(const PReasonConclusion& C,
+                                             const TEvaluationContext& Context) const;
   // C carries the exception at index 0 of its Exceptions.
-  PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const;
+  PArgumentationStage DoExceptionMove(const PReasonConclusion& C,
+                                      const TEvaluationContext& Context) const;
+  PArgumentationStage DoStatementMove(const PStatement& S) const {
+    return DoStatementMove(S, Evaluation);
+  }
+  PArgumentationStage DoReasonConclusionMove(const PReasonConclusion& C) const {
+    return DoReasonConclusionMove(C, Evaluation);
+  }
+  PArgumentationStage DoExceptionMove(const PReasonConclusion& C) const {
+    return DoExceptionMove(C, Evaluation);
+  }
   void DoProsConsMove() {}
+
+  // The language this stage is evaluated in; the straightforward model has no limits and keeps
+  // no count of status writes.
+  const TEvaluationContext& Context() const { return Evaluation; }
   // The straightforward model keeps every list it has worked out, and has no limit.
   void ReleaseComputedLists() {}
   std::size_t CycleGroupArguments() const { return 0; }
+
+ private:
+  TEvaluationContext Evaluation;
 };
 
 }  // namespace palaver

@@ -2,7 +2,6 @@
 
 #include "model/ArgumentationStage.h"
 #include "model/WarrantSentences.h"
-#include "session/ProgramState.h"
 
 namespace palaver {
 
@@ -48,10 +47,10 @@ void TArgumentationStage::RecomputeDialecticalArguments() {
 
 // Every branch works on its own copy of the connections, less the one it has used, so no branch
 // uses a connection twice and cycles end. Warrant statements are looked up among all statements
-// of the stage, reachable or not, in the language that is current now.
+// of the stage, reachable or not, in the stage's language.
 void TArgumentationStage::ComputeDialecticalArgument(const PStatement& S, TDialecticalArgument& D,
                                                      const TReasonConclusions& L) const {
-  const TLanguage Language = State().Language;
+  const TLanguage Language = Evaluation.Language;
   D.Conclusion = S;
   for (const PReasonConclusion& C : L) {
     if (C->Conclusion->Sentence != S->Sentence) continue;

@@ -2,7 +2,6 @@
 
 #include "model/ArgumentationStage.h"
 #include "model/WarrantSentences.h"
-#include "session/ProgramState.h"
 
 namespace palaver {
 
@@ -106,7 +105,7 @@ bool TArgumentationStage::StepIsWarranted(const TStatement& C, const TArgument& 
     if (K->Reason->Sentence != A.Conclusion->Sentence || K->Conclusion->Sentence != C.Sentence)
       continue;
     const std::string Warrant = StepWarrantSentence(K->Reason->Sentence, K->Conclusion->Sentence,
-                                                    K->ConnectionKind, State().Language);
+                                                    K->ConnectionKind, Evaluation.Language);
     PStatement W;
     return !SentenceIsStatementSentence(Warrant, W) || HasUndefeatedArgument(*this, Warrant);
   }
@@ -121,8 +120,9 @@ bool TArgumentationStage::IsExceptionAttack(const TArgument& A, TArgument& E) co
       if (X->Sentence != E.Conclusion->Sentence) continue;
       for (const PArgument& Sub : A.InitialArguments) {
         if (Sub->Conclusion->Sentence != K->Reason->Sentence) continue;
-        const std::string Warrant = UndercutterWarrantSentence(
-            E.Conclusion->Sentence, K->Reason->Sentence, K->Conclusion->Sentence, State().Language);
+        const std::string Warrant =
+            UndercutterWarrantSentence(E.Conclusion->Sentence, K->Reason->Sentence,
+                                       K->Conclusion->Sentence, Evaluation.Language);
         PStatement W;
         if (SentenceIsStatementSentence(Warrant, W) && !HasUndefeatedArgument(*this, Warrant))
           continue;

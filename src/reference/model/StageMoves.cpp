@@ -20,8 +20,9 @@ void UseStageStatement(const TArgumentationStage& Stage, PStatement& End) {
 
 }  // namespace
 
-PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S) const {
-  auto New = std::make_shared<TArgumentationStage>();
+PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S,
+                                                         const TEvaluationContext& Context) const {
+  auto New = std::make_shared<TArgumentationStage>(Context);
   CopyLists(*this, *New);
   PStatement Existing;
   if (IsNewStatement(*S, Existing)) {
@@ -39,11 +40,13 @@ PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S) co
   return New;
 }
 
-PArgumentationStage TArgumentationStage::DoReasonConclusionMove(const PReasonConclusion& C) const {
-  TArgumentationStage Start;
+PArgumentationStage TArgumentationStage::DoReasonConclusionMove(
+    const PReasonConclusion& C, const TEvaluationContext& Context) const {
+  TArgumentationStage Start(Context);
   CopyLists(*this, Start);
   // The conclusion first, so a new conclusion is numbered before a new reason.
-  PArgumentationStage New = Start.DoStatementMove(C->Conclusion)->DoStatementMove(C->Reason);
+  PArgumentationStage New =
+      Start.DoStatementMove(C->Conclusion, Context)->DoStatementMove(C->Reason, Context);
 
   // Both ends become statements of the new stage: the old stage's object where the sentence was
   // there already, otherwise the object the statement moves above have just added. The new stage
@@ -66,13 +69,14 @@ PArgumentationStage TArgumentationStage::DoReasonConclusionMove(const PReasonCon
   return New;
 }
 
-PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion& C) const {
+PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion& C,
+                                                         const TEvaluationContext& Context) const {
   // Without an exception there is nothing to add but the connection itself.
-  if (C->Exceptions.Empty()) return DoReasonConclusionMove(C);
+  if (C->Exceptions.Empty()) return DoReasonConclusionMove(C, Context);
 
-  TArgumentationStage Start;
+  TArgumentationStage Start(Context);
   CopyLists(*this, Start);
-  PArgumentationStage New = Start.DoStatementMove(C->Exceptions[0]);
+  PArgumentationStage New = Start.DoStatementMove(C->Exceptions[0], Context);
 
   PStatement Exception = C->Exceptions[0];
   for (const PStatement& P : Statements) {
@@ -85,7 +89,7 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
   C->Exceptions.Insert(0, Exception);
 
   // A new connection enters the stage here, carrying the exception.
-  New = New->DoReasonConclusionMove(C);
+  New = New->DoReasonConclusionMove(C, Context);
 
   PReasonConclusion Existing;
   if (!IsNewReasonConclusion(*C, Existing)) {
