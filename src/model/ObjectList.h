@@ -142,20 +142,22 @@ class TObjectList {
     if (Pending) [[unlikely]]
       RunFiller();
   }
+  // A filler that throws (out of memory, say) leaves the list, and every copy sharing its
+  // filler, as it was: the next reader runs it again.
   void RunFiller() const {
-    const std::shared_ptr<TPending> Cell = std::move(Pending);
+    const std::shared_ptr<TPending> Cell = Pending;
     if (!Cell->Done) {
-      // The filler is released once it has run: it may hold on to a lot.
-      const Filler Fill = std::move(Cell->Fill);
-      Cell->Fill = nullptr;
-      TObjectList Content = Fill();
+      TObjectList Content = Cell->Fill();
       Content.Ready();
       Cell->Storage = std::move(Content.Storage);
       Cell->Size = Content.Size;
       Cell->Done = true;
+      // The filler is released once it has run: it may hold on to a lot.
+      Cell->Fill = nullptr;
     }
     Storage = Cell->Storage;
     Size = Cell->Size;
+    Pending.reset();
   }
   bool CanAppendInPlace() const {
     if (!Storage) return false;

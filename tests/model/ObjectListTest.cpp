@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 
 #include "model/ObjectList.h"
 
@@ -86,6 +87,24 @@ TEST(ObjectList, FillerRunsOnceWhenFirstReadAndCopiesShareItsResult) {
   Unread.Clear();
   EXPECT_TRUE(Unread.Empty());
   EXPECT_EQ(Runs, 1);
+}
+
+// A filler that fails (out of memory while an old stage is worked out again) leaves the list as
+// it was: the next reader, of the list or of a copy made before, runs it again.
+TEST(ObjectList, FillerThatThrowsIsTriedAgainByTheNextReader) {
+  int Runs = 0;
+  TItems Lazy;
+  Lazy.SetFiller([&Runs] {
+    if (++Runs == 1) throw std::bad_alloc();
+    TItems Content;
+    Content.Add(Item(7));
+    return Content;
+  });
+  const TItems Copy = Lazy;
+  EXPECT_THROW(Lazy.Count(), std::bad_alloc);
+  EXPECT_EQ(Values(Copy), "7");
+  EXPECT_EQ(Values(Lazy), "7");
+  EXPECT_EQ(Runs, 2);
 }
 
 }  // namespace
