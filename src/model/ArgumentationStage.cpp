@@ -99,6 +99,30 @@ void TArgumentationStage::ReleaseComputedLists() {
   if (History) History->ReleaseLists(*this);
 }
 
+void TArgumentationStage::EvaluateNow() {
+  if (History && History->IsNewestVersion(*this)) History->Settle();
+}
+
+bool TArgumentationStage::IsWholeLineFor(const TEvaluationContext& Context) const {
+  return History && History->IsWholeLineUpTo(*this, Context);
+}
+
+void TArgumentationStage::TakeBackLaterMoves() {
+  History->CutBackTo(*this);
+}
+
+void TArgumentationStage::Discard() {
+  Statements.Clear();
+  ReasonConclusions.Clear();
+  DialecticalArguments.Clear();
+  MaximalDialecticalArguments.Clear();
+  Arguments.Clear();
+  ArgumentsBase.Clear();
+  AppendedArguments.Clear();
+  HasArgumentsBase = false;
+  History.reset();
+}
+
 std::size_t TArgumentationStage::CycleGroupArguments() const {
   return History && !History->IsPlain() ? History->GroupArgumentsAt(Version) : 0;
 }

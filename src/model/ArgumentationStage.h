@@ -105,6 +105,21 @@ class TArgumentationStage {
   // The language, limits and status count this stage is evaluated with.
   const TEvaluationContext& Context() const { return Evaluation; }
 
+  // Writes the statuses of a stage made by deferred moves into its statements, as its move
+  // would have; does nothing for a stage whose move did so.
+  void EvaluateNow();
+  // True when this stage and all before it are the stages of one line of moves made from an
+  // empty stage on and evaluated as moves with Context would evaluate them, so that a replay of
+  // those moves with Context would make the very same stages.
+  bool IsWholeLineFor(const TEvaluationContext& Context) const;
+  // Makes this stage the newest of its line again (IsWholeLineFor must hold): what the later
+  // moves changed in the shared objects (statement types, exception lists) is put back, and the
+  // statements get this stage's statuses. The later stages must be discarded.
+  void TakeBackLaterMoves();
+  // The stage is no longer part of its line: its lists are emptied and it keeps nothing of the
+  // line alive.
+  void Discard();
+
   // A stage that is no longer the newest of its line need not keep its dialectical arguments
   // worked out: they are worked out again, the same, when read.
   void ReleaseComputedLists();

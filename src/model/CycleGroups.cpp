@@ -201,19 +201,37 @@ class TGroupContainment {
 
 }  // namespace
 
-TStageHistory::PCycleGroup TStageHistory::NewCycleGroup(std::vector<int> Members) const {
+// The group's members with their steps as they stood at Version, and the group's shape.
+TStageHistory::PCycleGroup TStageHistory::NewCycleGroup(std::vector<int> Members,
+                                                        int Version) const {
   auto G = std::make_shared<TCycleGroup>();
-  G->Version = Head + 1;
+  G->Version = Version;
   G->Members = std::move(Members);
   G->Types.reserve(G->Members.size());
   G->Steps.resize(G->Members.size());
+  const auto PositionOf = [&G](int Node) -> int {
+    if (Node < 0) return -1;
+    const auto It = std::lower_bound(G->Members.begin(), G->Members.end(), Node);
+    return It != G->Members.end() && *It == Node ? static_cast<int>(It - G->Members.begin()) : -1;
+  };
   for (std::size_t M = 0; M < G->Members.size(); ++M) {
-    const TNode& N = NodeList[static_cast<std::size_t>(G->Members[M])];
-    G->Types.push_back(N.Statement->StatementType);
-    for (int C : N.Concluding) {
+    const int Node = G->Members[M];
+    G->Types.push_back(TypeAt(Node, Version));
+    for (int C : NodeList[static_cast<std::size_t>(Node)].Concluding) {
       const TConnection& K = ConnectionList[static_cast<std::size_t>(C)];
-      G->Steps[M].push_back({C, G->Bits++, K.StepWarrantNode,
-                             static_cast<int>(K.ExceptionNodes.size()), K.UndercutterWarrantNodes});
+      if (K.Version > Version) break;
+      TStepRecipe R{C, G->Bits++, K.StepWarrantSince <= Version ? K.StepWarrantNode : -1, 0, {}};
+      while (static_cast<std::size_t>(R.Exceptions) < K.ExceptionSince.size() &&
+             K.ExceptionSince[static_cast<std::size_t>(R.Exceptions)] <= Version) {
+        const auto J = static_cast<std::size_t>(R.Exceptions++);
+        R.UndercutterWarrantNodes.push_back(
+            K.UndercutterWarrantSince[J] <= Version ? K.UndercutterWarrantNodes[J] : -1);
+      }
+      G->Shape.push_back(C);
+      G->Shape.push_back(SlotCount(R));
+      for (int Slot = 0; Slot < SlotCount(R); ++Slot)
+        G->Shape.push_back(PositionOf(SlotNode(K, R, Slot)));
+      G->Steps[M].push_back(std::move(R));
     }
   }
   return G;
@@ -414,35 +432,16 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
   G.Count = Table.Size();
 }
 
-void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index) const {
+void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index,
+                                   std::size_t Limit) const {
   const std::size_t N = G.Members.size();
-  TGroupContainment Containment(Index, Context.Limits.Comparisons);
+  TGroupContainment Containment(Index, Limit);
   G.Contains.assign(N * N, 0);
   for (std::size_t A = 0; A < N; ++A) {
     for (std::size_t B = 0; B < N; ++B)
       G.Contains[A * N + B] = A == B || Containment.Contained(*G.Roots[A], *G.Roots[B]);
     Containment.Forget();
   }
-}
-
-// The newest version's groups stay; older ones give up their expansions, oldest first, while the
-// expansions alive hold more than twice what one stage may hold.
-void TStageHistory::LetGoOfOldGroups() const {
-  const std::size_t Keep = 2 * Context.Limits.DialecticalArguments;
-  std::size_t Next = 0;
-  std::vector<std::weak_ptr<TCycleGroup>> Still;
-  for (; Next < LiveGroups.size(); ++Next) {
-    const std::shared_ptr<TCycleGroup> G = LiveGroups[Next].lock();
-    if (!G) continue;
-    if (LiveGroupArguments > Keep && G->Superseded && !G->Roots.empty()) {
-      G->Roots.clear();
-      G->Roots.shrink_to_fit();
-      LiveGroupArguments -= G->Count;
-      continue;
-    }
-    Still.push_back(G);
-  }
-  LiveGroups = std::move(Still);
 }
 
 }  // namespace palaver

@@ -27,6 +27,11 @@ class TEvaluationContext {
 
   TLanguage Language = TLanguage::English;
   TEvaluationLimits Limits;
+  // Moves made with Deferred check the limits and note what they change, but leave the
+  // dialectical arguments to be worked out when they are read and the statuses to be written
+  // when the stage is evaluated (TArgumentationStage::EvaluateNow). A replay makes its moves so
+  // and evaluates only the stage it ends on.
+  bool Deferred = false;
 
   std::uint64_t StatusWrites() const { return *Writes; }
   // Notes that statuses were written; returns the new count.

@@ -20,9 +20,10 @@ namespace palaver {
 //   dialectical arguments only through the members it enters the group at, as they are: it
 //   contains the member's dialectical argument exactly when it reaches, from outside, a member
 //   whose dialectical argument contains it (and never the other way round).
-TDialecticalArguments TStageHistory::MaximalAt(int Version,
+TDialecticalArguments TStageHistory::MaximalAt(const TVersionRead& Read,
                                                const TDialecticalArguments& All) const {
   const int Count = All.Count();
+  const int Version = Read.Version;
   std::vector<char> Selected(static_cast<std::size_t>(Count));
   std::vector<int> Seen(static_cast<std::size_t>(Count), -1);
   std::vector<int> Stack;
@@ -32,12 +33,12 @@ TDialecticalArguments TStageHistory::MaximalAt(int Version,
       Selected[static_cast<std::size_t>(I)] = N.ParentSince > Version;
       continue;
     }
-    const auto It = std::upper_bound(N.Trees.begin(), N.Trees.end(), Version,
-                                     [](int V, const TTree& Entry) { return V < Entry.Version; });
-    const TTree& Entry = *std::prev(It);
-    const TCycleGroup& G = *Entry.Group;
+    // The newest version's group while the statement's dialectical argument is still the same,
+    // else the group the reading built.
+    const bool Newest = N.BuiltAt <= Version;
+    const TCycleGroup& G = Newest ? *N.Group : *Read.GroupOf.at(I).first;
     const std::size_t Size = G.Members.size();
-    const auto A = static_cast<std::size_t>(Entry.Member);
+    const auto A = static_cast<std::size_t>(Newest ? N.Member : Read.GroupOf.at(I).second);
     // A container must be later than this statement or selected already.
     const auto Counts = [&](int J) { return J > I || Selected[static_cast<std::size_t>(J)]; };
 

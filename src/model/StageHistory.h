@@ -8,6 +8,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "model/ArgumentationStage.h"
@@ -19,7 +20,9 @@ namespace palaver {
 // Every stage of a line is a version of one growing graph: a node per statement, and an edge
 // from a statement to each statement its dialectical argument takes in directly (the reason,
 // the step warrant statement, the exceptions and their undercutter warrant statements of every
-// connection that concludes it). A move only adds nodes and edges and re-types statements.
+// connection that concludes it). A move only adds nodes and edges and re-types statements, and
+// everything it adds carries its version, so the graph of any version can be read off it, and
+// the whole graph can be cut back to an earlier version.
 //
 // A branch of a dialectical argument leaves out the connections used above it, but a used
 // connection can only matter further down when the branch can come back to its conclusion, that
@@ -31,13 +34,26 @@ namespace palaver {
 //   (statement, connections of the group used so far) that a branch can meet, each built once.
 //   Leaving the group, a branch takes the shared dialectical argument of the statement it
 //   reaches. The expansion's size is what the evaluation limit counts.
-// - A move rebuilds only the statements that reach what it changed, and writes only their
-//   statuses.
-// Each node keeps its dialectical argument of every version in which it changed, with the
-// versions at which it first got a parent and first lay on a cycle, and every edge its version,
-// so that any stage of the line can list its dialectical arguments as they were at its move.
-// An old version's cycle group may let go of its expansion to save memory; it keeps what it was
-// built from and builds it again when somebody reads it.
+// - A move rebuilds only the statements that reach what it changed.
+//
+// The history keeps the newest version's evaluation only. Every statement knows the version
+// since which its dialectical argument has not changed, so an older stage shares every
+// dialectical argument that is still the same, and works out the others again from the graph
+// when it is read. A group that a move has rebuilt is let go at once.
+//
+// A move may be made without evaluating it (a replay evaluates only the stage it ends on): it
+// checks the limits and notes what is to be worked out, and the dialectical arguments are built
+// when somebody reads them, the statuses when the stage is evaluated. Two versions of a group
+// with the same members and the same steps between them hold the same number of dialectical
+// arguments and the same containments, so a move that only changes what the group takes in
+// from outside (an exception that is no member, a re-typed statement) needs no expansion to be
+// checked.
+//
+// Where its parts live: StageHistory.cpp records the moves, keeps the log that undoes them and
+// cuts the history back; StageEvaluation.cpp evaluates the newest version (the walk over what a
+// move changed, the groups, the statuses); StageVersions.cpp reads older versions;
+// CycleGroups.cpp expands and compares a group; MaximalSelection.cpp selects the maximal
+// dialectical arguments of a version.
 class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
  public:
   static constexpr int Never = INT32_MAX;
@@ -67,43 +83,49 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     std::vector<TStatementType> Types;
     std::vector<std::vector<TStepRecipe>> Steps;
     int Bits = 0;
+    // The group's own structure: per step its connection and, per child, the member it leads to
+    // (-1 for a child outside the group or none). What lies outside plays no part in which
+    // dialectical arguments the expansion holds or which contains which, so two groups with the
+    // same members and the same shape agree in both.
+    std::vector<int> Shape;
     // Distinct dialectical arguments of the expansion.
     std::size_t Count = 0;
     // Members.size() squared: Contains[A * n + B] when the dialectical argument of member A is
     // contained in that of member B.
     std::vector<char> Contains;
-    // Some newer version has rebuilt the group's statements.
-    bool Superseded = false;
-    // The members' dialectical arguments; empty after the group let go of them.
+    // The members' dialectical arguments; empty until somebody needs them.
     std::vector<PDialecticalArgument> Roots;
   };
   using PCycleGroup = std::shared_ptr<TCycleGroup>;
   struct TGroupIndex;
 
-  // One version in which a statement's dialectical argument changed: the type it was built
-  // with, and for a statement of a cycle group the group and the statement's place in it.
-  struct TTree {
-    int Version;
-    TStatementType Type;
-    PCycleGroup Group;
-    int Member = -1;
-  };
-
   struct TNode {
     PStatement Statement;
-    // The type the node's dialectical argument was last built with.
+    // The version at which the statement entered the graph.
+    int Since = 0;
+    // Its type at the newest version, and the types it had before: (version, the type it had up
+    // to that version), oldest first.
     TStatementType Type = TStatementType::Issue;
+    std::vector<std::pair<int, TStatementType>> EarlierTypes;
     // The connections that conclude this statement, in connection order.
     std::vector<int> Concluding;
     std::vector<TEdge> Parents;
     std::vector<TEdge> Children;
     int ParentSince = Never;
     int CyclicSince = Never;
-    // Oldest first.
-    std::vector<TTree> Trees;
-    // The dialectical argument of the newest of them, for a statement on no cycle. Older
-    // versions' are built again from the graph when somebody reads them.
+
+    // --- The newest version's evaluation ---
+    // The version since which the statement's dialectical argument has stayed the same.
+    int BuiltAt = 0;
+    // The statement's cycle group, for a statement on a cycle.
+    PCycleGroup Group;
+    int Member = -1;
+    // Its dialectical argument, for a statement on no cycle. Stale while BuiltAt's has not been
+    // worked out yet; it then still holds an earlier one, whose unchanged steps are kept.
     PDialecticalArgument Latest;
+    bool Stale = true;
+    // Its status is still to be written.
+    bool Unsettled = false;
   };
 
   // A connection, with the versions at which it and its parts entered the graph.
@@ -112,13 +134,11 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     int Version = 0;
     int Reason = -1;
     int Conclusion = -1;
-    std::string StepWarrant;
     int StepWarrantNode = -1;
     int StepWarrantSince = Never;
     // One per exception taken into account, in the connection's order.
     std::vector<int> ExceptionNodes;
     std::vector<int> ExceptionSince;
-    std::vector<std::string> UndercutterWarrants;
     std::vector<int> UndercutterWarrantNodes;
     std::vector<int> UndercutterWarrantSince;
   };
@@ -141,10 +161,14 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // True when a move on Stage, evaluated with Context, can carry this history forward: Stage is
   // its newest version, the context has the language the history's warrant sentences were built
   // in and the line's status count, and nothing else has written statuses into the statements
-  // since. (The limits are the move's own.) Otherwise a move builds a fresh history from its stage,
-  // which costs one whole computation (only a move on an older stage, or one after a language
-  // switch, needs that).
+  // since. (The limits are the move's own.) Otherwise a move builds a fresh history from its
+  // stage, which costs one whole computation (only a move on an older stage, or one after a
+  // language switch, needs that).
   bool CanContinueFrom(const TArgumentationStage& Stage, const TEvaluationContext& Context) const;
+  // True when Stage is a version of this history, which goes back without a break to an empty
+  // stage, and Context is the one it was built with: the stages before Stage are all versions of
+  // it, evaluated as a replay with Context would evaluate them.
+  bool IsWholeLineUpTo(const TArgumentationStage& Stage, const TEvaluationContext& Context) const;
 
   // --- Look-ups, valid for every stage of the history ------------------------------------
   // Index of the statement with this sentence, or -1.
@@ -154,7 +178,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // GetNewId of the newest stage.
   std::string NewId();
 
-  // --- A move, on the newest stage: the changes, then FinishMove ---------------------------
+  // --- A move, on the newest stage: BeginMove, the changes, then FinishMove ----------------
+  // A move begins, within Limits.
+  void BeginMove(const TEvaluationLimits& Limits);
   void AddStatement(const PStatement& S);
   // The statement's type may have changed.
   void Touch(const TStatement& S);
@@ -163,18 +189,22 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void TouchExceptions(int Connection);
   // How many of the connection's exceptions the history has taken in.
   int ExceptionsKnown(int Connection) const;
-  // Rebuilds what the changes reach, writes the statuses and makes New the newest version.
-  // Throws TEvaluationLimitReached, before any status is written, when the new version would
-  // pass a limit; the history can then no longer be carried on.
-  void FinishMove(TArgumentationStage& New);
-  // A move on the newest stage begins, within Limits: what it changes in the history is noted,
-  // so that a move that is refused (past an evaluation limit) can be taken back.
-  void BeginMove(const TEvaluationLimits& Limits);
+  // Makes New the newest version: rebuilds what the changes reach and writes the statuses, or,
+  // with Later, only checks the limits and leaves the rest to be worked out when it is read or
+  // evaluated. Throws TEvaluationLimitReached, before anything is changed, when the new version
+  // would pass a limit.
+  void FinishMove(TArgumentationStage& New, bool Later);
   // The move in progress is taken back: the history is again as it was before it, and the next
   // move carries it on as if the refused one had never been tried.
   void RollBack();
   // Makes Stage the newest version (after Build from it).
   void Adopt(TArgumentationStage& Stage) { BindLists(Stage); }
+  // Writes the statuses of the newest version that moves made with Later left unwritten.
+  void Settle();
+  // Makes Stage's version the newest one again: everything later versions added is taken out
+  // of the graph, and the types and exception lists later moves changed in the shared objects
+  // are put back. The later versions' stages must no longer be read.
+  void CutBackTo(TArgumentationStage& Stage);
   // Gives Stage's dialectical-argument lists back to the history: they are worked out again
   // when read. A stage that is no longer the newest one no longer keeps its version alive.
   void ReleaseLists(TArgumentationStage& Stage) const;
@@ -190,75 +220,113 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     return ConnectionList[static_cast<std::size_t>(Index)].Connection;
   }
   int NodeOf(const TStatement* S) const;
-  // The statement lies on a cycle of its version's graph (it belongs to a cycle group).
-  bool IsCyclicAt(int Node, int Version) const { return NodeList[Node].CyclicSince <= Version; }
   // Distinct dialectical arguments the cycle groups of a version hold.
   std::size_t GroupArgumentsAt(int Version) const;
 
  private:
+  // --- The log of what each version added, newest last ---
+  struct TNodeAdded {
+    bool NewSentence;
+    bool NewObject;
+  };
+  struct TConnectionAdded {
+    // It became the first connection with its ends; it concludes a statement of the graph.
+    bool FirstWithEnds;
+    bool Concludes;
+  };
+  struct TEdgeAdded {
+    int From;
+    int To;
+    int ParentSinceBefore;
+  };
+  struct TWarrantUserAdded {
+    int Connection;
+    int Slot;
+  };
+  struct TWarrantSet {
+    int Connection;
+    int Slot;
+    int NodeBefore;
+    int SinceBefore;
+  };
+  struct TExceptionAdded {
+    int Connection;
+    // Appended to the connection object by the move, not brought along by a new connection.
+    bool ToObject;
+  };
+  struct TRetyped {
+    int Node;
+  };
+  struct TBecameCyclic {
+    int Node;
+  };
+  struct TBecamePlain {};
+  using TChange = std::variant<TNodeAdded, TConnectionAdded, TEdgeAdded, TWarrantUserAdded,
+                               TWarrantSet, TExceptionAdded, TRetyped, TBecameCyclic, TBecamePlain>;
+  struct TLogEntry {
+    int Version;
+    TChange Change;
+  };
+  void Note(TChange Change) { Log.push_back({Head + 1, Change}); }
+  // Takes out every change of a version after Version. With Objects, also puts back what those
+  // moves changed in the shared statement and connection objects.
+  void Undo(int Version, bool Objects);
+  void Undo(const TLogEntry& Entry, bool Objects);
+
   bool IsStatement(int Node, const TStatement& S) const;
   void AddEdge(int From, int To);
-  // One mark per node, all clear between uses.
   std::vector<std::uint8_t>& ClearMarks() const;
   void LinkWarrant(const std::string& Sentence, int Connection, int Slot);
   void SetWarrant(int Connection, int Slot, int Node);
   void LookUpWarrants(int Node);
-  void AddException(int Connection, const PStatement& X);
-  void Rebuild(std::vector<int> Changed);
+  void AddException(int Connection, const PStatement& X, bool ToObject);
+  std::string WarrantSentence(int Connection, int Slot) const;
+  void SetPlain();
+  void RecountIds();
+  void TakeId(const std::string& Id);
+  void UseId(std::size_t N);
+  TStatementType TypeAt(int Node, int Version) const;
+
+  // --- Evaluation of the newest version (StageEvaluation.cpp) ---
+  // Rebuilds (or, with Later, plans) the dialectical arguments of the changed statements and of
+  // everything that reaches them, at Version.
+  void Evaluate(const std::vector<int>& Changed, int Version, bool Later);
+  // The newest dialectical argument of a statement, worked out now when it was waiting.
   const PDialecticalArgument& Current(int Node) const;
-  PDialecticalArgument BuildTree(int Node) const;
-  const TTree& EntryAt(int Node, int Version) const;
-  // The dialectical argument of a statement on no cycle as it was at an older version, with
-  // those of its children that have to be built again; Known holds them for the version.
-  PDialecticalArgument OldTree(int Node, int Version,
-                               std::unordered_map<int, PDialecticalArgument>& Known) const;
-  PCycleGroup NewCycleGroup(std::vector<int> Members) const;
+  void WorkOut(int Node) const;
+  PDialecticalArgument BuildTree(int Node,
+                                 const std::function<PDialecticalArgument(int)>& Child) const;
+  void WriteStatuses();
+
+  // --- Older versions (StageVersions.cpp) ---
+  // What one reading of a version has worked out: the dialectical arguments it built, and the
+  // cycle groups of statements whose dialectical argument is not the newest version's.
+  struct TVersionRead {
+    explicit TVersionRead(int Version) : Version(Version) {}
+    int Version;
+    std::unordered_map<int, PDialecticalArgument> Known;
+    // Per statement of such a group: the group and the statement's place in it.
+    std::unordered_map<int, std::pair<PCycleGroup, int>> GroupOf;
+  };
+  PDialecticalArgument OldTree(int Node, TVersionRead& Read) const;
+  TDialecticalArguments DialecticalArgumentsAt(TVersionRead& Read, int Count) const;
+  // The list of Read's version, whose dialectical arguments All are (and Read has read).
+  TDialecticalArguments MaximalAt(const TVersionRead& Read, const TDialecticalArguments& All) const;
+  // The members of Node's cycle group at Version, ascending.
+  std::vector<int> GroupMembersAt(int Node, int Version) const;
+
+  // --- Cycle groups (CycleGroups.cpp) ---
+  PCycleGroup NewCycleGroup(std::vector<int> Members, int Version) const;
   // Builds the group's expansion; children outside the group come from ChildTree. At most
   // Allowance distinct dialectical arguments, else TEvaluationLimitReached.
   // With Index, also notes per dialectical argument of the expansion what the comparisons need.
   void ExpandCycleGroup(TCycleGroup& Group,
                         const std::function<PDialecticalArgument(int)>& ChildTree,
                         std::size_t Allowance, TGroupIndex* Index = nullptr) const;
-  // Which member's dialectical argument contains which; at most the comparison limit.
-  void CompareMembers(TCycleGroup& Group, const TGroupIndex& Index) const;
-  // Lets go of old versions' expansions while the groups alive hold too many arguments.
-  void LetGoOfOldGroups() const;
-  void BindLists(TArgumentationStage& Stage) const;
-  void TakeId(const std::string& Id);
-  void UseId(std::size_t N);
+  // Which member's dialectical argument contains which; at most Limit comparisons.
+  void CompareMembers(TCycleGroup& Group, const TGroupIndex& Index, std::size_t Limit) const;
 
-  // One change the move in progress made, and what undoes it.
-  struct TUndo {
-    enum class TKind {
-      NodeAdded,
-      IdUsed,
-      LargeIdAdded,
-      ConnectionAdded,
-      ConcludingAdded,
-      EdgeAdded,
-      WarrantUserAdded,
-      WarrantSet,
-      ExceptionAdded,
-      TreeStored,
-      PlainSet,
-    };
-    TUndo(TKind Kind, int A = 0, int B = 0, int C = 0, int D = 0,
-          PDialecticalArgument Tree = nullptr)
-        : Kind(Kind), A(A), B(B), C(C), D(D), Tree(std::move(Tree)) {}
-    TKind Kind;
-    int A;
-    int B;
-    int C;
-    int D;
-    PDialecticalArgument Tree;
-  };
-  void Note(TUndo Undo) {
-    if (Journaling) Journal.push_back(std::move(Undo));
-  }
-  void SetPlain() {
-    if (!Plain) Note({TUndo::TKind::PlainSet});
-    Plain = true;
-  }
+  void BindLists(TArgumentationStage& Stage) const;
 
   // The language of the warrant sentences, the limits, and the status count of the line.
   TEvaluationContext Context;
@@ -266,16 +334,17 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   int Head = 0;
   // The context's status count as it was after this history's own last write.
   std::uint64_t Epoch = 0;
+  // Version 0 is an empty stage.
+  bool FromEmpty = false;
   bool Building = false;
   bool Plain = false;
   // A move failed half-way and could not be taken back: the newest version's data are no
   // longer the ones it left.
   bool Spoiled = false;
-  bool Journaling = false;
-  std::vector<TUndo> Journal;
-  int SavedFreeId = 1;
-  std::vector<long long> SavedLargeIds;
+  // A move is in progress: its changes are still to be checked.
+  bool Moving = false;
   bool WriteAllStatuses = true;
+  std::vector<TLogEntry> Log;
   std::vector<TNode> NodeList;
   std::vector<TConnection> ConnectionList;
   std::unordered_map<std::string, int> BySentence;
@@ -286,6 +355,8 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::unordered_map<std::string, std::vector<std::pair<int, int>>> WarrantUsers;
   // Statements whose dialectical argument the move in progress has changed.
   std::vector<int> Pending;
+  // Statements whose status is still to be written.
+  std::vector<int> Unsettled;
   // How many statements carry each Id number up to the count, for GetNewId; numbers above it
   // wait in LargeIds until the count reaches them.
   std::vector<int> IdUse;
@@ -295,9 +366,6 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<std::pair<int, int>> OrderScratch;
   // The groups of the newest version hold this many distinct dialectical arguments.
   std::size_t HeldGroupArguments = 0;
-  // Groups whose expansion is alive, oldest first, and how many arguments they hold.
-  mutable std::vector<std::weak_ptr<TCycleGroup>> LiveGroups;
-  mutable std::size_t LiveGroupArguments = 0;
 };
 
 // Per dialectical argument of a cycle group's expansion, as bit sets: the group's connections

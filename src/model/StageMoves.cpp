@@ -156,7 +156,7 @@ PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S,
       List.Add(A);
     return List;
   });
-  H->FinishMove(*New);
+  H->FinishMove(*New, Context.Deferred);
   Changes.Keep();
   return New;
 }
@@ -193,7 +193,7 @@ PArgumentationStage TArgumentationStage::DoReasonConclusionMove(
   InheritArguments(*New);
   EnterConnection(*New, *H, C, Changes);
   New->RebuildArgumentsLater();
-  H->FinishMove(*New);
+  H->FinishMove(*New, Context.Deferred);
   Changes.Keep();
   return New;
 }
@@ -243,7 +243,7 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
     }
   }
   New->RebuildArgumentsLater();
-  H->FinishMove(*New);
+  H->FinishMove(*New, Context.Deferred);
   Changes.Keep();
   return New;
 }

@@ -96,7 +96,12 @@ class TArgumentationStage {
   // The language this stage is evaluated in; the straightforward model has no limits and keeps
   // no count of status writes.
   const TEvaluationContext& Context() const { return Evaluation; }
-  // The straightforward model keeps every list it has worked out, and has no limit.
+  // The straightforward model evaluates every stage at its move, keeps every list it has worked
+  // out, has no limit, and never takes a move back: a rebuild replays every move.
+  void EvaluateNow() {}
+  bool IsWholeLineFor(const TEvaluationContext&) const { return false; }
+  void TakeBackLaterMoves() {}
+  void Discard() {}
   void ReleaseComputedLists() {}
   std::size_t CycleGroupArguments() const { return 0; }
 
