@@ -58,6 +58,9 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   std::optional<TReplayStop> LastReplayStop;
   // Puts the Move lines of the current line's moves into the view, and nothing else.
   void RebuildTranscriptView();
+  // During a rebuild's replay: puts a line holding Earlier's first Moves moves, as they are, in
+  // the place of the replay's new line, because the replay began with those very moves.
+  void TakeOverMoves(TLineOfArgumentation& Earlier, int Moves);
   void StepBack();
   void StepForward();
 
@@ -127,6 +130,8 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
  private:
   // Puts a new empty line in the program's place, named FileName.
   void ReplaceLine(const std::string& FileName);
+  // The replay, taking over the stages of an earlier line as long as it makes the same moves.
+  void InterpretTranscript(PLineOfArgumentation Earlier);
   // The rebuild shared by Back, Forward and the deletions: a new line with the old name, the
   // text put into the view and replayed, and the result marked as changed.
   void ReplayIntoNewLine(std::vector<std::string> Lines);

@@ -10,6 +10,7 @@
 
 #include "controller/MainWindowCore.h"
 #include "line/LineTexts.h"
+#include "line/MoveLines.h"
 #include "model/WarrantSentences.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
@@ -33,19 +34,51 @@ class TReplayFlags {
 
 // The replay's moves go through the main window's move operations, as the user's do; the progress
 // text gets a dot every ten lines.
+//
+// A rebuild (Back, Forward, a deletion) replays a text that begins with moves of the line it
+// replaces, made the same way: while the replay's moves are those very moves, the earlier line's
+// stages are taken over instead of being made again, and the first move that differs (or the
+// end of the text) ends the taking over.
 class TWindowReplayMoves final : public TReplayMoves {
  public:
-  TWindowReplayMoves(TMainWindowCore& Core, TMainWindowPlatform& Platform)
-      : Core(Core), Platform(Platform) {}
-  void StatementMove(const PStatement& S) override { Core.StatementMove(S); }
-  void ReasonConclusionMove(const PReasonConclusion& C) override { Core.ReasonConclusionMove(C); }
-  void ExceptionMove(const PReasonConclusion& C) override { Core.ExceptionMove(C); }
+  TWindowReplayMoves(TMainWindowCore& Core, TMainWindowPlatform& Platform,
+                     PLineOfArgumentation Earlier)
+      : Core(Core), Platform(Platform), Earlier(std::move(Earlier)) {}
+  void StatementMove(const PStatement& S) override {
+    if (!TakenOver(StatementMoveLines(*S), TConnectionKind::Supporting)) Core.StatementMove(S);
+  }
+  void ReasonConclusionMove(const PReasonConclusion& C) override {
+    if (!TakenOver(ReasonConclusionMoveLines(*C), C->ConnectionKind)) Core.ReasonConclusionMove(C);
+  }
+  void ExceptionMove(const PReasonConclusion& C) override {
+    if (C->Exceptions.Empty() || !TakenOver(ExceptionMoveLines(*C), C->ConnectionKind))
+      Core.ExceptionMove(C);
+  }
   bool Stopped() const override { return State().LineOfArgumentation->LimitReached.has_value(); }
   void Progress() override { Platform.AddProgressDot(); }
 
+  // The moves that matched so far become the current line.
+  void EndTakingOver() {
+    if (!Earlier) return;
+    if (Taken > 0) Core.TakeOverMoves(*Earlier, Taken);
+    Earlier.reset();
+  }
+
  private:
+  bool TakenOver(const std::vector<std::string>& Lines, TConnectionKind Kind) {
+    if (Earlier && Taken < Earlier->ArgumentationMoves.Count() &&
+        Earlier->MoveIs(Taken, Lines, Kind)) {
+      ++Taken;
+      return true;
+    }
+    EndTakingOver();
+    return false;
+  }
+
   TMainWindowCore& Core;
   TMainWindowPlatform& Platform;
+  PLineOfArgumentation Earlier;
+  int Taken = 0;
 };
 
 using TLines = std::vector<std::string>;
@@ -112,6 +145,10 @@ void AppendMarkerAndForward(TLines& L, const TLines& Forward) {
 }  // namespace
 
 void TMainWindowCore::InterpretTranscript() {
+  InterpretTranscript(nullptr);
+}
+
+void TMainWindowCore::InterpretTranscript(PLineOfArgumentation Earlier) {
   // The flags are on again before the one refresh at the end.
   {
     const TReplayFlags Flags;
@@ -120,12 +157,14 @@ void TMainWindowCore::InterpretTranscript() {
     LastReplayStop.reset();
     // A refusal from before the replay (Append keeps the line) is not this replay's.
     State().LineOfArgumentation->LimitReached.reset();
-    TWindowReplayMoves Moves(*this, Platform);
+    State().LineOfArgumentation->Evaluation.Deferred = true;
+    TWindowReplayMoves Moves(*this, Platform, std::move(Earlier));
     TReplayEnd End = ReplayTranscriptLines(Lines, State().Language, Moves);
-    if (End.Stopped) {
-      const TLineOfArgumentation& Line = *State().LineOfArgumentation;
+    Moves.EndTakingOver();
+    TLineOfArgumentation& Line = *State().LineOfArgumentation;
+    Line.EvaluateCurrentStage();
+    if (End.Stopped)
       LastReplayStop = TReplayStop{*Line.LimitReached, Line.ArgumentationMoves.Count()};
-    }
     Platform.SetForwardEnabled(HoldsEntryKeyword(End.Rest));
     State().ForwardLines = std::move(End.Rest);
     State().ForwardLinesAreRest = End.Stopped;
@@ -138,10 +177,25 @@ void TMainWindowCore::InterpretTranscript() {
   }
 }
 
+void TMainWindowCore::TakeOverMoves(TLineOfArgumentation& Earlier, int Moves) {
+  const PLineOfArgumentation Fresh = State().LineOfArgumentation;
+  PLineOfArgumentation Line = Earlier.TakeFirstMoves(Moves);
+  Line->FileName = Fresh->FileName;
+  Line->Changed = Fresh->Changed;
+  Line->Evaluation.Deferred = true;
+  State().LineOfArgumentation = std::move(Line);
+  // As the moves would have on their way.
+  EnableBackWhenMoves();
+  Platform.RecoveryDue();
+}
+
 void TMainWindowCore::ReplayIntoNewLine(std::vector<std::string> Lines) {
-  ReplaceLine(State().LineOfArgumentation->FileName);
+  PLineOfArgumentation Earlier = State().LineOfArgumentation;
+  ReplaceLine(Earlier->FileName);
+  // Kept for the replay only when its stages can be taken over.
+  if (!Earlier->CanBeTakenOver(State().Language)) Earlier.reset();
   Platform.SetTranscriptViewLines(std::move(Lines));
-  InterpretTranscript();
+  InterpretTranscript(std::move(Earlier));
   State().LineOfArgumentation->Changed = true;
   Platform.RecoveryDue();
 }

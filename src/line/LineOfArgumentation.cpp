@@ -51,6 +51,48 @@ PArgumentationStage TLineOfArgumentation::MakeStage(const TStageMove& StageMove)
   return nullptr;
 }
 
+void TLineOfArgumentation::EvaluateCurrentStage() {
+  Evaluation.Deferred = false;
+  CurrentStage->EvaluateNow();
+}
+
+bool TLineOfArgumentation::CanBeTakenOver(TLanguage Language) const {
+  TEvaluationContext Replay = Evaluation;
+  Replay.Language = Language;
+  return !ArgumentationMoves.Empty() && CurrentStage->IsWholeLineFor(Replay);
+}
+
+bool TLineOfArgumentation::MoveIs(int Index, const std::vector<std::string>& Lines,
+                                  TConnectionKind Kind) const {
+  const TArgumentationMove& M = *ArgumentationMoves[Index];
+  if (M.Move != Lines) return false;
+  // The entry does not say the kind of the connection the move added.
+  const TReasonConclusions& Before = M.PreStage->ReasonConclusions;
+  const TReasonConclusions& After = M.PostStage->ReasonConclusions;
+  return After.Count() == Before.Count() || After[After.Count() - 1]->ConnectionKind == Kind;
+}
+
+std::shared_ptr<TLineOfArgumentation> TLineOfArgumentation::TakeFirstMoves(int Moves) {
+  auto Line = std::make_shared<TLineOfArgumentation>(*Host, Evaluation.Limits);
+  Line->Evaluation = Evaluation;
+  Line->ArgumentationMoves.Clear();
+  Line->ArgumentationStages.Clear();
+  Line->ArgumentationMoves.Reserve(Moves);
+  Line->ArgumentationStages.Reserve(Moves + 1);
+  for (int I = 0; I < Moves; ++I)
+    Line->ArgumentationMoves.Add(ArgumentationMoves[I]);
+  for (int I = 0; I <= Moves; ++I)
+    Line->ArgumentationStages.Add(ArgumentationStages[I]);
+  Line->CurrentStage = ArgumentationStages[Moves];
+  for (int I = Moves + 1; I < ArgumentationStages.Count(); ++I)
+    ArgumentationStages[I]->Discard();
+  ArgumentationMoves.Clear();
+  ArgumentationStages.Clear();
+  CurrentStage = nullptr;
+  Line->CurrentStage->TakeBackLaterMoves();
+  return Line;
+}
+
 void TLineOfArgumentation::RecordMove(const PArgumentationStage& NewStage,
                                       std::vector<std::string> Lines) {
   // The stage before is no longer shown: it need not keep its dialectical arguments worked out.
@@ -87,7 +129,7 @@ bool TLineOfArgumentation::DoStatementMove(const PStatement& S) {
   PArgumentationStage NewStage =
       MakeStage([&] { return CurrentStage->DoStatementMove(S, Evaluation); });
   if (!NewStage) return false;
-  RecordMove(NewStage, {StatementKeyword, StatementLine(*S), ""});
+  RecordMove(NewStage, StatementMoveLines(*S));
   return true;
 }
 
@@ -104,8 +146,7 @@ void TLineOfArgumentation::DoReasonConclusionMove(const PReasonConclusion& C) {
   if (!NewStage) return;
   // The stage move may have swapped C's ends for the stage's own statements; the entry is
   // written from what C holds now, which carries the types this move gave them.
-  RecordMove(NewStage, {ConclusionKeyword, StatementLine(*C->Conclusion), ReasonKeyword,
-                        StatementLine(*C->Reason), ""});
+  RecordMove(NewStage, ReasonConclusionMoveLines(*C));
 }
 
 void TLineOfArgumentation::DoExceptionMove(const PReasonConclusion& C) {
@@ -122,9 +163,7 @@ void TLineOfArgumentation::DoExceptionMove(const PReasonConclusion& C) {
   PArgumentationStage NewStage =
       MakeStage([&] { return CurrentStage->DoExceptionMove(C, Evaluation); });
   if (!NewStage) return;
-  RecordMove(NewStage,
-             {ExceptionKeyword, StatementLine(*C->Exceptions[0]), ConclusionKeyword,
-              StatementLine(*C->Conclusion), ReasonKeyword, StatementLine(*C->Reason), ""});
+  RecordMove(NewStage, ExceptionMoveLines(*C));
 }
 
 }  // namespace palaver

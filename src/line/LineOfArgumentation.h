@@ -62,6 +62,24 @@ class TLineOfArgumentation {
   // As DoReasonConclusionMove, with the exception as the first element of C's Exceptions.
   void DoExceptionMove(const PReasonConclusion& C);
 
+  // --- Replays ------------------------------------------------------------------------------
+  // While a transcript is replayed into the line, its moves are made with Evaluation.Deferred:
+  // they check the limits and are refused past them as ever, but only the stage the replay ends
+  // on is evaluated, by this call (older stages when somebody reads them).
+  void EvaluateCurrentStage();
+  // True when a replay in Language of this line's transcript would make the very stages the
+  // line holds: every move was evaluated in Language, with the line's limits, on one history
+  // from the first move on.
+  bool CanBeTakenOver(TLanguage Language) const;
+  // True when move Index wrote these lines, and a connection it added has this kind (which the
+  // lines do not say).
+  bool MoveIs(int Index, const std::vector<std::string>& Lines, TConnectionKind Kind) const;
+  // For a rebuild whose replay begins with this line's first Moves moves (CanBeTakenOver, MoveIs):
+  // a new line holding those moves and their stages as they are, with what the later moves
+  // changed in the shared objects put back. This line is left empty and its later stages are
+  // discarded.
+  std::shared_ptr<TLineOfArgumentation> TakeFirstMoves(int Moves);
+
   // The deletions ask first, then hand the work to the host's transcript deletion, which puts a
   // new line in place of this one. True when the deletion was carried out; the caller must hold
   // its own reference to this line for the length of the call and use the program's current

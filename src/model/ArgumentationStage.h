@@ -135,6 +135,8 @@ class TArgumentationStage {
   // were recomputed; none for a stage whose lists were filled by hand.
   std::shared_ptr<TStageHistory> History;
   int Version = 0;
+  // The version the dialectical-argument lists' fillers were set for; -1 for none.
+  int ListsVersion = -1;
   // The arguments as the last rebuild left them, and the elementary arguments that statement
   // moves have appended since, in order: a statement move's stage shows both.
   bool HasArgumentsBase = false;

@@ -227,10 +227,17 @@ TStageHistory::PCycleGroup TStageHistory::NewCycleGroup(std::vector<int> Members
         R.UndercutterWarrantNodes.push_back(
             K.UndercutterWarrantSince[J] <= Version ? K.UndercutterWarrantNodes[J] : -1);
       }
+      // Children outside the group play no part in the shape: an exception or a warrant from
+      // outside adds an undercutter or a warrant to the same dialectical arguments, which match
+      // one another in it as they did without it.
       G->Shape.push_back(C);
-      G->Shape.push_back(SlotCount(R));
-      for (int Slot = 0; Slot < SlotCount(R); ++Slot)
-        G->Shape.push_back(PositionOf(SlotNode(K, R, Slot)));
+      for (int Slot = 0; Slot < SlotCount(R); ++Slot) {
+        const int Position = PositionOf(SlotNode(K, R, Slot));
+        if (Position < 0) continue;
+        G->Shape.push_back(Slot);
+        G->Shape.push_back(Position);
+      }
+      G->Shape.push_back(-1);
       G->Steps[M].push_back(std::move(R));
     }
   }

@@ -118,6 +118,9 @@ class TObjectList {
   }
   Iterator end() const { return begin() + Count(); }
 
+  // True while the list has a filler that has not run yet.
+  bool WaitsForFiller() const { return Pending && !Pending->Done; }
+
   // Empties the list and has Fill compute its content when it is first read or changed. Copies
   // made before that share the one result.
   void SetFiller(Filler Fill) {

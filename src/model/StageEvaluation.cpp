@@ -119,16 +119,15 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
   };
   std::vector<TBuilt> Built;
   Built.reserve(Affected.size());
-  // Per node the walk has done: its place in Built.
-  std::unordered_map<int, std::size_t> Done;
-  Done.reserve(Affected.size());
+  // Per node the walk has done (marked 3): its place in Built, in Order (below).
+  if (OrderScratch.size() < NodeList.size()) OrderScratch.resize(NodeList.size());
+  std::vector<std::pair<int, int>>& Order = OrderScratch;  // node -> (index, low)
   // Children outside a group that is only checked: any object of their own will do, since what
   // lies outside a group plays no part in its size or its containments.
   std::unordered_map<int, PDialecticalArgument> StandIns;
   const auto ChildTree = [&](int Child) -> PDialecticalArgument {
-    const auto It = Done.find(Child);
-    if (It == Done.end()) return Current(Child);
-    const TBuilt& B = Built[It->second];
+    if (Mark[static_cast<std::size_t>(Child)] != 3) return Current(Child);
+    const TBuilt& B = Built[static_cast<std::size_t>(Order[static_cast<std::size_t>(Child)].first)];
     return B.Group ? B.Group->Roots[static_cast<std::size_t>(B.Member)] : B.Tree;
   };
   const auto StandIn = [&](int Child) -> PDialecticalArgument {
@@ -148,7 +147,7 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
       for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
         OnItself = OnItself || E.Node == N;
       if (!OnItself) {
-        Done.emplace(N, Built.size());
+        Order[static_cast<std::size_t>(N)].first = static_cast<int>(Built.size());
         Built.push_back({N, Later ? nullptr : BuildTree(N, ChildTree), nullptr, -1});
         return;
       }
@@ -179,15 +178,14 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
     }
     NewCount += G->Count;
     for (std::size_t M = 0; M < G->Members.size(); ++M) {
-      Done.emplace(G->Members[M], Built.size());
+      Order[static_cast<std::size_t>(G->Members[M])].first = static_cast<int>(Built.size());
       Built.push_back({G->Members[M], nullptr, G, static_cast<int>(M)});
     }
   };
 
   // Tarjan's walk over the statements to rebuild, with explicit stacks: chains of statements
-  // can be long. Index and Low are kept per node in Order, which only the walk's nodes use.
-  if (OrderScratch.size() < NodeList.size()) OrderScratch.resize(NodeList.size());
-  std::vector<std::pair<int, int>>& Order = OrderScratch;  // node -> (index, low)
+  // can be long. Index and Low are kept per node in Order, which only the walk's nodes use; a
+  // node done takes its place in Built there instead.
   std::vector<int> Path;
   std::vector<std::pair<int, std::size_t>> Walk;
   int Counter = 0;
@@ -235,8 +233,12 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
   }
 
   // Nothing can fail from here on.
-  Log.reserve(Log.size() + Built.size());
-  Unsettled.reserve(Unsettled.size() + Built.size());
+  const auto Room = [](auto& Vector, std::size_t More) {
+    if (Vector.capacity() < Vector.size() + More)
+      Vector.reserve(std::max(2 * Vector.capacity(), Vector.size() + More));
+  };
+  Room(Log, Built.size());
+  Room(Unsettled, Built.size());
   HeldGroupArguments = Kept + NewCount;
   for (TBuilt& B : Built) {
     TNode& N = NodeList[static_cast<std::size_t>(B.Node)];

@@ -412,9 +412,17 @@ void TStageHistory::CutBackTo(TArgumentationStage& Stage) {
   for (int N : Unsettled)
     NodeList[static_cast<std::size_t>(N)].Unsettled = false;
   Unsettled.clear();
+  // What the later versions worked out is let go first, so that the line does not hold two
+  // expansions of a group at once; the groups keep what the new ones may take over.
   std::vector<int> Changed;
-  for (std::size_t N = 0; N < NodeList.size(); ++N)
-    if (NodeList[N].BuiltAt > Version) Changed.push_back(static_cast<int>(N));
+  for (std::size_t N = 0; N < NodeList.size(); ++N) {
+    TNode& Of = NodeList[N];
+    if (Of.BuiltAt <= Version) continue;
+    Changed.push_back(static_cast<int>(N));
+    if (Of.Group) Of.Group->Roots = {};
+    Of.Latest = nullptr;
+    Of.Stale = true;
+  }
   Evaluate(Changed, Version, false);
   WriteAllStatuses = true;
   BindLists(Stage);
@@ -431,6 +439,11 @@ void TStageHistory::BindLists(TArgumentationStage& Stage) const {
 
 void TStageHistory::ReleaseLists(TArgumentationStage& Stage) const {
   if (Plain || Stage.History.get() != this) return;
+  // Lists nobody has read yet hold nothing.
+  if (Stage.Version == Stage.ListsVersion && Stage.DialecticalArguments.WaitsForFiller() &&
+      Stage.MaximalDialecticalArguments.WaitsForFiller())
+    return;
+  Stage.ListsVersion = Stage.Version;
   const int Version = Stage.Version;
   std::shared_ptr<const TStageHistory> Self = shared_from_this();
   const int Count = Stage.Statements.Count();

@@ -83,10 +83,10 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     std::vector<TStatementType> Types;
     std::vector<std::vector<TStepRecipe>> Steps;
     int Bits = 0;
-    // The group's own structure: per step its connection and, per child, the member it leads to
-    // (-1 for a child outside the group or none). What lies outside plays no part in which
-    // dialectical arguments the expansion holds or which contains which, so two groups with the
-    // same members and the same shape agree in both.
+    // The group's own structure: per step its connection and the children it has in the group,
+    // each as (its place among the step's children, the member). What lies outside plays no part
+    // in which dialectical arguments the expansion holds or which contains which, so two groups
+    // with the same members and the same shape agree in both.
     std::vector<int> Shape;
     // Distinct dialectical arguments of the expansion.
     std::size_t Count = 0;
