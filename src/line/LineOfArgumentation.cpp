@@ -116,7 +116,7 @@ bool TLineOfArgumentation::ConfirmOverruling(const std::string& Question,
 
 bool TLineOfArgumentation::DoStatementMove(const PStatement& S) {
   PStatement Existing;
-  if (!CurrentStage->IsNewStatement(*S, Existing) && State().InteractiveMoves) {
+  if (State().InteractiveMoves && !CurrentStage->IsNewStatement(*S, Existing)) {
     if (Existing->StatementType == S->StatementType) {
       Host->MessageBoxes().Warning(ReAddingStatementText(State().Language, S->Sentence));
       LogUserAction("Message: Re-adding statement");
@@ -134,10 +134,13 @@ bool TLineOfArgumentation::DoStatementMove(const PStatement& S) {
 }
 
 void TLineOfArgumentation::DoReasonConclusionMove(const PReasonConclusion& C) {
+  // Nothing is asked while a transcript is replayed.
   std::string Notes;
-  AddOverrulingNote(*CurrentStage, *C->Reason, TMoveRole::Reason, false, Notes);
-  AddOverrulingNote(*CurrentStage, *C->Conclusion, TMoveRole::Conclusion, false, Notes);
-  if (!Notes.empty() && State().InteractiveMoves &&
+  if (State().InteractiveMoves) {
+    AddOverrulingNote(*CurrentStage, *C->Reason, TMoveRole::Reason, false, Notes);
+    AddOverrulingNote(*CurrentStage, *C->Conclusion, TMoveRole::Conclusion, false, Notes);
+  }
+  if (!Notes.empty() &&
       !ConfirmOverruling(ReasonConclusionOverrulingQuestion(State().Language, Notes),
                          "Reason/conclusion type overruling"))
     return;
@@ -153,12 +156,13 @@ void TLineOfArgumentation::DoExceptionMove(const PReasonConclusion& C) {
   // An exception move without an exception has nothing to record; the stage move needs one.
   if (C->Exceptions.Empty()) return;
   std::string Notes;
-  AddOverrulingNote(*CurrentStage, *C->Exceptions[0], TMoveRole::Exception, true, Notes);
-  AddOverrulingNote(*CurrentStage, *C->Reason, TMoveRole::Reason, true, Notes);
-  AddOverrulingNote(*CurrentStage, *C->Conclusion, TMoveRole::Conclusion, true, Notes);
-  if (!Notes.empty() && State().InteractiveMoves &&
-      !ConfirmOverruling(ExceptionOverrulingQuestion(State().Language, Notes),
-                         "Exception/reason/conclusion type overruling"))
+  if (State().InteractiveMoves) {
+    AddOverrulingNote(*CurrentStage, *C->Exceptions[0], TMoveRole::Exception, true, Notes);
+    AddOverrulingNote(*CurrentStage, *C->Reason, TMoveRole::Reason, true, Notes);
+    AddOverrulingNote(*CurrentStage, *C->Conclusion, TMoveRole::Conclusion, true, Notes);
+  }
+  if (!Notes.empty() && !ConfirmOverruling(ExceptionOverrulingQuestion(State().Language, Notes),
+                                           "Exception/reason/conclusion type overruling"))
     return;
   PArgumentationStage NewStage =
       MakeStage([&] { return CurrentStage->DoExceptionMove(C, Evaluation); });

@@ -149,8 +149,9 @@ class TArgumentationStage {
   // The statement move without its recomputation: the reason/conclusion and exception moves
   // make their statement moves this way and recompute once, at the end.
   class TSharedChanges;
-  void EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S,
-                      TSharedChanges& Changes) const;
+  // Returns the statement's index in New.
+  int EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S,
+                     TSharedChanges& Changes) const;
   // The reason/conclusion move's entries into New, without its recomputation: C's conclusion
   // and reason, then C itself unless New holds that connection already. Returns the index of the
   // connection New held already, or -1.

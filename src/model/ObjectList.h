@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cstddef>
-#include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -28,7 +28,6 @@ class TObjectList {
  public:
   using Ref = std::shared_ptr<T>;
   using Iterator = const Ref*;
-  using Filler = std::function<TObjectList()>;
 
   TObjectList() = default;
   TObjectList(const TObjectList& Other)
@@ -121,24 +120,35 @@ class TObjectList {
   // True while the list has a filler that has not run yet.
   bool WaitsForFiller() const { return Pending && !Pending->Done; }
 
-  // Empties the list and has Fill compute its content when it is first read or changed. Copies
-  // made before that share the one result.
-  void SetFiller(Filler Fill) {
+  // Empties the list and has Fill (a callable returning the content as a list) compute its
+  // content when it is first read or changed. Copies made before that share the one result.
+  template <class TFill>
+  void SetFiller(TFill Fill) {
     Clear();
-    Pending = std::make_shared<TPending>();
-    Pending->Fill = std::move(Fill);
+    Pending = std::make_shared<TFilling<TFill>>(std::move(Fill));
   }
 
  private:
   struct TStorage {
     std::vector<Ref> Items;
   };
-  // The content a filler computes, shared by the copies of a list made before it was read.
+  // The content a filler computes, shared by the copies of a list made before it was read; the
+  // filler lives in the same object, so a lazy list costs one allocation.
   struct TPending {
-    Filler Fill;
+    virtual ~TPending() = default;
+    virtual TObjectList Fill() = 0;
+    // Lets go of what the filler holds: it may hold on to a lot.
+    virtual void Release() = 0;
     bool Done = false;
     std::shared_ptr<TStorage> Storage;
     int Size = 0;
+  };
+  template <class TFill>
+  struct TFilling final : TPending {
+    explicit TFilling(TFill Fill) : Filler(std::move(Fill)) {}
+    TObjectList Fill() override { return (*Filler)(); }
+    void Release() override { Filler.reset(); }
+    std::optional<TFill> Filler;
   };
 
   void Ready() const {
@@ -155,8 +165,7 @@ class TObjectList {
       Cell->Storage = std::move(Content.Storage);
       Cell->Size = Content.Size;
       Cell->Done = true;
-      // The filler is released once it has run: it may hold on to a lot.
-      Cell->Fill = nullptr;
+      Cell->Release();
     }
     Storage = Cell->Storage;
     Size = Cell->Size;

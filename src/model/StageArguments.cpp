@@ -140,6 +140,12 @@ class TArgumentsBuilder {
           ParentLow = std::min(ParentLow, Low[static_cast<std::size_t>(S)]);
         }
         if (Low[static_cast<std::size_t>(S)] != Number[static_cast<std::size_t>(S)]) continue;
+        if (Path.back() == S) {
+          Path.pop_back();
+          OnPath[static_cast<std::size_t>(S)] = 0;
+          BuildGroup({S});
+          continue;
+        }
         std::vector<int> Members;
         int Top;
         do {

@@ -139,19 +139,16 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
     return D;
   };
 
+  // A statement on no cycle, or one that is a reason for itself.
+  auto BuildAlone = [&](int N) {
+    for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
+      if (E.Node == N) return false;
+    Order[static_cast<std::size_t>(N)].first = static_cast<int>(Built.size());
+    Built.push_back({N, Later ? nullptr : BuildTree(N, ChildTree), nullptr, -1});
+    return true;
+  };
   auto BuildGroup = [&](std::vector<int> Members) {
     std::sort(Members.begin(), Members.end());
-    if (Members.size() == 1) {
-      const int N = Members.front();
-      bool OnItself = false;
-      for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
-        OnItself = OnItself || E.Node == N;
-      if (!OnItself) {
-        Order[static_cast<std::size_t>(N)].first = static_cast<int>(Built.size());
-        Built.push_back({N, Later ? nullptr : BuildTree(N, ChildTree), nullptr, -1});
-        return;
-      }
-    }
     PCycleGroup G = NewCycleGroup(std::move(Members), Version);
     const std::size_t Used = Kept + NewCount;
     const std::size_t Allowance = Used >= Limit ? 0 : Limit - Used;
@@ -220,6 +217,13 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
         ParentLow = std::min(ParentLow, Low);
       }
       if (Low != Index) continue;
+      if (Path.back() == N) {
+        Path.pop_back();
+        Mark[static_cast<std::size_t>(N)] = 3;
+        if (BuildAlone(N)) continue;
+        BuildGroup({N});
+        continue;
+      }
       std::vector<int> Members;
       int Top;
       do {

@@ -76,26 +76,35 @@ bool TStageHistory::IsWholeLineUpTo(const TArgumentationStage& Stage,
          Context.SharesStatusWritesWith(Evaluation);
 }
 
+int TStageHistory::FindStatement(std::uint64_t Hash, const TSentencePieces& Pieces) const {
+  const auto It = BySentence.find(Hash);
+  if (It == BySentence.end()) return -1;
+  const auto Is = [&](int Node) {
+    return IsSentence(NodeList[static_cast<std::size_t>(Node)].Statement->Sentence, Pieces);
+  };
+  if (Is(It->second)) return It->second;
+  for (const auto& [ClashHash, Node] : SentenceClashes)
+    if (ClashHash == Hash && Is(Node)) return Node;
+  return -1;
+}
+
 int TStageHistory::StatementIndex(const std::string& Sentence) const {
-  const auto It = BySentence.find(Sentence);
-  return It == BySentence.end() ? -1 : It->second;
+  const TSentencePieces Whole{{Sentence}, 1};
+  return FindStatement(SentenceHash(Sentence), Whole);
 }
 
 int TStageHistory::ConnectionIndex(const std::string& Reason, const std::string& Conclusion) const {
-  const int R = StatementIndex(Reason);
-  const int C = StatementIndex(Conclusion);
-  if (R < 0 || C < 0) return -1;
-  const auto It = ByEnds.find(EndsKey(R, C));
+  return ConnectionIndex(StatementIndex(Reason), StatementIndex(Conclusion));
+}
+
+int TStageHistory::ConnectionIndex(int Reason, int Conclusion) const {
+  if (Reason < 0 || Conclusion < 0) return -1;
+  const auto It = ByEnds.find(EndsKey(Reason, Conclusion));
   return It == ByEnds.end() ? -1 : It->second;
 }
 
 bool TStageHistory::IsStatement(int Node, const TStatement& S) const {
   return Node >= 0 && NodeList[static_cast<std::size_t>(Node)].Statement.get() == &S;
-}
-
-int TStageHistory::NodeOf(const TStatement* S) const {
-  const auto It = ByObject.find(S);
-  return It == ByObject.end() ? -1 : It->second;
 }
 
 TStatementType TStageHistory::TypeAt(int Node, int Version) const {
@@ -171,19 +180,28 @@ void TStageHistory::AddStatement(const PStatement& S) {
   N.Type = S->StatementType;
   N.Since = Head + 1;
   N.BuiltAt = Head + 1;
-  // Two statements with one sentence: only a stage built by hand has them.
-  const bool NewSentence = BySentence.emplace(S->Sentence, Node).second;
-  const bool NewObject = ByObject.emplace(S.get(), Node).second;
-  Note(TNodeAdded{NewSentence, NewObject});
-  if (!NewSentence) SetPlain();
+  const std::uint64_t Hash = SentenceHash(S->Sentence);
+  TNodeAdded::TFiled Filed = TNodeAdded::TFiled::First;
+  if (!BySentence.emplace(Hash, Node).second) {
+    // Two statements with one sentence: only a stage built by hand has them.
+    const TSentencePieces Whole{{S->Sentence}, 1};
+    if (FindStatement(Hash, Whole) >= 0) {
+      Filed = TNodeAdded::TFiled::Not;
+    } else {
+      Filed = TNodeAdded::TFiled::Clash;
+      SentenceClashes.emplace_back(Hash, Node);
+    }
+  }
+  Note(TNodeAdded{Filed});
+  if (Filed == TNodeAdded::TFiled::Not) SetPlain();
   TakeId(S->Id);
   if (!Building) LookUpWarrants(Node);
   Pending.push_back(Node);
 }
 
 void TStageHistory::Touch(const TStatement& S) {
-  const int Node = NodeOf(&S);
-  if (Node < 0) return;
+  const int Node = StatementIndex(S.Sentence);
+  if (!IsStatement(Node, S)) return;
   TNode& N = NodeList[static_cast<std::size_t>(Node)];
   if (N.Type == S.StatementType) return;
   N.EarlierTypes.emplace_back(Head + 1, N.Type);
@@ -193,12 +211,16 @@ void TStageHistory::Touch(const TStatement& S) {
 }
 
 void TStageHistory::AddConnection(const PReasonConclusion& C) {
+  AddConnection(C, StatementIndex(C->Reason->Sentence), StatementIndex(C->Conclusion->Sentence));
+}
+
+void TStageHistory::AddConnection(const PReasonConclusion& C, int Reason, int Conclusion) {
   const int Index = static_cast<int>(ConnectionList.size());
   TConnection& K = ConnectionList.emplace_back();
   K.Connection = C;
   K.Version = Head + 1;
-  K.Reason = StatementIndex(C->Reason->Sentence);
-  K.Conclusion = StatementIndex(C->Conclusion->Sentence);
+  K.Reason = Reason;
+  K.Conclusion = Conclusion;
   if (!IsStatement(K.Reason, *C->Reason) || !IsStatement(K.Conclusion, *C->Conclusion)) {
     Note(TConnectionAdded{false, false});
     SetPlain();
@@ -212,7 +234,7 @@ void TStageHistory::AddConnection(const PReasonConclusion& C) {
   NodeList[static_cast<std::size_t>(K.Conclusion)].Concluding.push_back(Index);
   Note(TConnectionAdded{First, true});
   AddEdge(K.Conclusion, K.Reason);
-  LinkWarrant(WarrantSentence(Index, -1), Index, -1);
+  LinkWarrant(Index, -1);
   for (const PStatement& X : C->Exceptions)
     AddException(Index, X, false);
   Pending.push_back(ConnectionList[static_cast<std::size_t>(Index)].Conclusion);
@@ -242,30 +264,34 @@ void TStageHistory::AddException(int Connection, const PStatement& X, bool ToObj
   K.UndercutterWarrantNodes.push_back(-1);
   Note(TExceptionAdded{Connection, ToObject});
   AddEdge(K.Conclusion, Node);
-  LinkWarrant(WarrantSentence(Connection, Slot), Connection, Slot);
+  LinkWarrant(Connection, Slot);
   Pending.push_back(ConnectionList[static_cast<std::size_t>(Connection)].Conclusion);
 }
 
 // The warrant sentence of a connection's step (Slot -1) or of its exception in Slot, built from
 // the ends as the dialectical argument has them: the conclusion's statement and the
 // connection's reason.
-std::string TStageHistory::WarrantSentence(int Connection, int Slot) const {
+TSentencePieces TStageHistory::WarrantPieces(int Connection, int Slot) const {
   const TConnection& K = ConnectionList[static_cast<std::size_t>(Connection)];
   const TReasonConclusion& C = *K.Connection;
   const std::string& Conclusion =
       NodeList[static_cast<std::size_t>(K.Conclusion)].Statement->Sentence;
   if (Slot < 0)
-    return StepWarrantSentence(C.Reason->Sentence, Conclusion, C.ConnectionKind, Context.Language);
+    return StepWarrantPieces(C.Reason->Sentence, Conclusion, C.ConnectionKind, Context.Language);
   const int Exception = K.ExceptionNodes[static_cast<std::size_t>(Slot)];
-  return UndercutterWarrantSentence(
-      NodeList[static_cast<std::size_t>(Exception)].Statement->Sentence, C.Reason->Sentence,
-      Conclusion, Context.Language);
+  return UndercutterWarrantPieces(NodeList[static_cast<std::size_t>(Exception)].Statement->Sentence,
+                                  C.Reason->Sentence, Conclusion, Context.Language);
 }
 
-void TStageHistory::LinkWarrant(const std::string& Sentence, int Connection, int Slot) {
-  WarrantUsers[Sentence].emplace_back(Connection, Slot);
-  Note(TWarrantUserAdded{Connection, Slot});
-  const int Node = StatementIndex(Sentence);
+void TStageHistory::LinkWarrant(int Connection, int Slot) {
+  const TSentencePieces Warrant = WarrantPieces(Connection, Slot);
+  const std::uint64_t Hash = SentenceHash(Warrant);
+  const auto [It, First] = WarrantUsers.emplace(Hash, 0);
+  const int Next = First ? -1 : It->second;
+  It->second = static_cast<int>(WarrantUserList.size());
+  WarrantUserList.push_back({Connection, Slot, Next, Hash});
+  Note(TWarrantUserAdded{});
+  const int Node = FindStatement(Hash, Warrant);
   if (Node >= 0) SetWarrant(Connection, Slot, Node);
 }
 
@@ -282,12 +308,20 @@ void TStageHistory::SetWarrant(int Connection, int Slot, int Node) {
   Pending.push_back(K.Conclusion);
 }
 
-// A new statement whose sentence is the warrant of connections already there.
+// A new statement whose sentence is the warrant of connections already there, taken in the
+// order in which they came.
 void TStageHistory::LookUpWarrants(int Node) {
-  const auto It = WarrantUsers.find(NodeList[static_cast<std::size_t>(Node)].Statement->Sentence);
+  const std::string& Sentence = NodeList[static_cast<std::size_t>(Node)].Statement->Sentence;
+  const auto It = WarrantUsers.find(SentenceHash(Sentence));
   if (It == WarrantUsers.end()) return;
-  for (const auto& [Connection, Slot] : It->second)
-    SetWarrant(Connection, Slot, Node);
+  std::vector<int> Users;
+  for (int U = It->second; U >= 0; U = WarrantUserList[static_cast<std::size_t>(U)].Next)
+    Users.push_back(U);
+  for (auto U = Users.rbegin(); U != Users.rend(); ++U) {
+    const TWarrantUser& User = WarrantUserList[static_cast<std::size_t>(*U)];
+    if (IsSentence(Sentence, WarrantPieces(User.Connection, User.Slot)))
+      SetWarrant(User.Connection, User.Slot, Node);
+  }
 }
 
 void TStageHistory::AddEdge(int From, int To) {
@@ -347,9 +381,10 @@ void TStageHistory::Undo(const TLogEntry& Entry, bool Objects) {
   std::visit(
       TOverloaded{
           [&](const TNodeAdded& A) {
-            const TNode& N = NodeList.back();
-            if (A.NewSentence) BySentence.erase(N.Statement->Sentence);
-            if (A.NewObject) ByObject.erase(N.Statement.get());
+            if (A.Filed == TNodeAdded::TFiled::First)
+              BySentence.erase(SentenceHash(NodeList.back().Statement->Sentence));
+            else if (A.Filed == TNodeAdded::TFiled::Clash)
+              SentenceClashes.pop_back();
             NodeList.pop_back();
           },
           [&](const TConnectionAdded& A) {
@@ -364,10 +399,13 @@ void TStageHistory::Undo(const TLogEntry& Entry, bool Objects) {
             Child.Parents.pop_back();
             Child.ParentSince = A.ParentSinceBefore;
           },
-          [&](const TWarrantUserAdded& A) {
-            const auto Users = WarrantUsers.find(WarrantSentence(A.Connection, A.Slot));
-            Users->second.pop_back();
-            if (Users->second.empty()) WarrantUsers.erase(Users);
+          [&](const TWarrantUserAdded&) {
+            const TWarrantUser& User = WarrantUserList.back();
+            if (User.Next < 0)
+              WarrantUsers.erase(User.Hash);
+            else
+              WarrantUsers[User.Hash] = User.Next;
+            WarrantUserList.pop_back();
           },
           [&](const TWarrantSet& A) {
             TConnection& K = ConnectionList[static_cast<std::size_t>(A.Connection)];
@@ -447,13 +485,11 @@ void TStageHistory::ReleaseLists(TArgumentationStage& Stage) const {
   const int Version = Stage.Version;
   std::shared_ptr<const TStageHistory> Self = shared_from_this();
   const int Count = Stage.Statements.Count();
-  // The two lists read the version once between them.
-  auto Read = std::make_shared<TVersionRead>(Version);
   Stage.DialecticalArguments.SetFiller(
-      [Self, Read, Count] { return Self->DialecticalArgumentsAt(*Read, Count); });
+      [Self, Version, Count] { return Self->DialecticalArgumentsAt(Version, Count); });
   TDialecticalArguments All = Stage.DialecticalArguments;
   Stage.MaximalDialecticalArguments.SetFiller(
-      [Self, Read, All] { return Self->MaximalAt(*Read, All); });
+      [Self, Version, All] { return Self->MaximalAt(Version, All); });
 }
 
 }  // namespace palaver

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
+#include "model/WarrantSentences.h"
 
 namespace palaver {
 
@@ -173,8 +174,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // --- Look-ups, valid for every stage of the history ------------------------------------
   // Index of the statement with this sentence, or -1.
   int StatementIndex(const std::string& Sentence) const;
-  // Index of the first connection with these end sentences, or -1.
+  // Index of the first connection with these end sentences, or with these end statements, or -1.
   int ConnectionIndex(const std::string& Reason, const std::string& Conclusion) const;
+  int ConnectionIndex(int Reason, int Conclusion) const;
   // GetNewId of the newest stage.
   std::string NewId();
 
@@ -185,6 +187,8 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // The statement's type may have changed.
   void Touch(const TStatement& S);
   void AddConnection(const PReasonConclusion& C);
+  // The same, with the statements of its ends known.
+  void AddConnection(const PReasonConclusion& C, int Reason, int Conclusion);
   // The connection's exception list may have grown.
   void TouchExceptions(int Connection);
   // How many of the connection's exceptions the history has taken in.
@@ -219,15 +223,15 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   const PReasonConclusion& ConnectionAt(int Index) const {
     return ConnectionList[static_cast<std::size_t>(Index)].Connection;
   }
-  int NodeOf(const TStatement* S) const;
   // Distinct dialectical arguments the cycle groups of a version hold.
   std::size_t GroupArgumentsAt(int Version) const;
 
  private:
   // --- The log of what each version added, newest last ---
   struct TNodeAdded {
-    bool NewSentence;
-    bool NewObject;
+    // Where its sentence was filed: as the first with its hash, among the clashes, or nowhere
+    // (a second statement with the same sentence).
+    enum class TFiled : std::uint8_t { First, Clash, Not } Filed;
   };
   struct TConnectionAdded {
     // It became the first connection with its ends; it concludes a statement of the graph.
@@ -239,10 +243,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     int To;
     int ParentSinceBefore;
   };
-  struct TWarrantUserAdded {
-    int Connection;
-    int Slot;
-  };
+  struct TWarrantUserAdded {};
   struct TWarrantSet {
     int Connection;
     int Slot;
@@ -276,11 +277,13 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   bool IsStatement(int Node, const TStatement& S) const;
   void AddEdge(int From, int To);
   std::vector<std::uint8_t>& ClearMarks() const;
-  void LinkWarrant(const std::string& Sentence, int Connection, int Slot);
+  void LinkWarrant(int Connection, int Slot);
   void SetWarrant(int Connection, int Slot, int Node);
   void LookUpWarrants(int Node);
   void AddException(int Connection, const PStatement& X, bool ToObject);
-  std::string WarrantSentence(int Connection, int Slot) const;
+  TSentencePieces WarrantPieces(int Connection, int Slot) const;
+  // The statement whose sentence the pieces join to, or -1.
+  int FindStatement(std::uint64_t Hash, const TSentencePieces& Pieces) const;
   void SetPlain();
   void RecountIds();
   void TakeId(const std::string& Id);
@@ -347,12 +350,23 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<TLogEntry> Log;
   std::vector<TNode> NodeList;
   std::vector<TConnection> ConnectionList;
-  std::unordered_map<std::string, int> BySentence;
-  std::unordered_map<const TStatement*, int> ByObject;
+  // Sentence hash -> the statement with that sentence; a statement whose sentence has the hash
+  // of another one's is among the clashes.
+  std::unordered_map<std::uint64_t, int> BySentence;
+  std::vector<std::pair<std::uint64_t, int>> SentenceClashes;
   // (reason node, conclusion node) -> first connection.
   std::unordered_map<std::uint64_t, int> ByEnds;
-  // Warrant sentence -> (connection, -1 for its step warrant or the exception's slot).
-  std::unordered_map<std::string, std::vector<std::pair<int, int>>> WarrantUsers;
+  // The warrants of the connections, for the statements that put them forward: per warrant
+  // sentence hash the newest user, a connection's step (slot -1) or an exception's slot, each
+  // user linked to the one before it with the same hash.
+  struct TWarrantUser {
+    int Connection;
+    int Slot;
+    int Next;
+    std::uint64_t Hash;
+  };
+  std::unordered_map<std::uint64_t, int> WarrantUsers;
+  std::vector<TWarrantUser> WarrantUserList;
   // Statements whose dialectical argument the move in progress has changed.
   std::vector<int> Pending;
   // Statements whose status is still to be written.

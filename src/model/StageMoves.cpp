@@ -22,15 +22,6 @@ std::shared_ptr<TArgumentationStage> StartStage(const TArgumentationStage& From,
   return New;
 }
 
-// Replaces End by the new stage's statement with the same sentence. The new stage is searched
-// rather than the old one so that a new connection from a statement to itself ends at one object
-// at both ends, not at a second object outside the stage.
-void UseStageStatement(const TArgumentationStage& Stage, const TStageHistory& History,
-                       PStatement& End) {
-  const int Index = History.StatementIndex(End->Sentence);
-  if (Index >= 0) End = Stage.Statements[Index];
-}
-
 // Index of the first connection with these end sentences, or -1.
 int ConnectionIndex(const TReasonConclusions& Connections, const TStageHistory& History,
                     const TReasonConclusion& C) {
@@ -123,8 +114,8 @@ void TArgumentationStage::InheritArguments(TArgumentationStage& New) const {
   New.HasArgumentsBase = true;
 }
 
-void TArgumentationStage::EnterStatement(TArgumentationStage& New, TStageHistory& History,
-                                         const PStatement& S, TSharedChanges& Changes) const {
+int TArgumentationStage::EnterStatement(TArgumentationStage& New, TStageHistory& History,
+                                        const PStatement& S, TSharedChanges& Changes) const {
   const int Index = History.StatementIndex(S->Sentence);
   if (Index < 0) {
     // Numbered against the statements so far, before S joins them.
@@ -132,6 +123,7 @@ void TArgumentationStage::EnterStatement(TArgumentationStage& New, TStageHistory
     New.Statements.Add(S);
     New.AppendedArguments.Add(std::make_shared<TArgument>(S));
     History.AddStatement(S);
+    return New.Statements.Count() - 1;
   } else {
     // The existing object is shared with older stages, which see the new type as well.
     const PStatement& Existing = New.Statements[Index];
@@ -139,6 +131,7 @@ void TArgumentationStage::EnterStatement(TArgumentationStage& New, TStageHistory
     Changes.Retype(*Existing, S->StatementType);
     History.Touch(*Existing);
   }
+  return Index;
 }
 
 PArgumentationStage TArgumentationStage::DoStatementMove(const PStatement& S,
@@ -165,15 +158,19 @@ int TArgumentationStage::EnterConnection(TArgumentationStage& New, TStageHistory
                                          const PReasonConclusion& C,
                                          TSharedChanges& Changes) const {
   // The conclusion first, so a new conclusion is numbered before a new reason.
-  EnterStatement(New, History, C->Conclusion, Changes);
-  EnterStatement(New, History, C->Reason, Changes);
-  UseStageStatement(New, History, C->Reason);
-  UseStageStatement(New, History, C->Conclusion);
+  const int Conclusion = EnterStatement(New, History, C->Conclusion, Changes);
+  const int Reason = EnterStatement(New, History, C->Reason, Changes);
+  // Both ends become the new stage's statements. The new stage is searched rather than the old
+  // one so that a new connection from a statement to itself ends at one object at both ends,
+  // not at a second object outside the stage.
+  C->Reason = New.Statements[Reason];
+  C->Conclusion = New.Statements[Conclusion];
 
-  const int Existing = ConnectionIndex(New.ReasonConclusions, History, *C);
+  const int Existing = History.IsPlain() ? ConnectionIndex(New.ReasonConclusions, History, *C)
+                                         : History.ConnectionIndex(Reason, Conclusion);
   if (Existing < 0) {
     New.ReasonConclusions.Add(C);
-    History.AddConnection(C);
+    History.AddConnection(C, Reason, Conclusion);
   } else {
     // A repeated connection keeps its own kind and exceptions; its ends take the new types.
     const TReasonConclusion& X = *New.ReasonConclusions[Existing];

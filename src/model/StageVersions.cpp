@@ -186,11 +186,15 @@ TDialecticalArguments TStageHistory::DialecticalArgumentsAt(TVersionRead& Read, 
   return List;
 }
 
+// The statements whose dialectical argument is no longer the newest version's, and that lay on a
+// cycle at the version, need their group of the version: it is worked out again for them.
 TDialecticalArguments TStageHistory::MaximalAt(int Version,
                                                const TDialecticalArguments& All) const {
   TVersionRead Read(Version);
-  for (int I = 0; I < All.Count(); ++I)
-    OldTree(I, Read);
+  for (int I = 0; I < All.Count(); ++I) {
+    const TNode& N = NodeList[static_cast<std::size_t>(I)];
+    if (N.BuiltAt > Version && N.CyclicSince <= Version) OldTree(I, Read);
+  }
   return MaximalAt(Read, All);
 }
 

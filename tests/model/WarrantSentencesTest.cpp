@@ -33,5 +33,25 @@ TEST(UndercutterWarrantSentence, EnglishAndDutch) {
             "(THE STATEMENT THAT  e, IS AN EXCEPTION TO THE RULE THAT, IF a , THEN )");
 }
 
+// A warrant is looked up among the statements without building its sentence: the pieces hash as
+// the sentence does and compare equal to it alone.
+TEST(WarrantPieces, StandForTheSentenceTheyJoinTo) {
+  for (const TLanguage Language : {TLanguage::English, TLanguage::Dutch}) {
+    const TSentencePieces Step = StepWarrantPieces("a ", "b", Defeating, Language);
+    const std::string Whole = StepWarrantSentence("a ", "b", Defeating, Language);
+    EXPECT_EQ(SentenceHash(Step), SentenceHash(Whole));
+    EXPECT_TRUE(IsSentence(Whole, Step));
+    EXPECT_FALSE(IsSentence(Whole + " ", Step));
+    EXPECT_FALSE(IsSentence(Whole.substr(0, Whole.size() - 1), Step));
+    EXPECT_FALSE(IsSentence(StepWarrantSentence("a", " b", Defeating, Language), Step));
+
+    const TSentencePieces Undercutter = UndercutterWarrantPieces("e", "a", "b", Language);
+    const std::string Rule = UndercutterWarrantSentence("e", "a", "b", Language);
+    EXPECT_EQ(SentenceHash(Undercutter), SentenceHash(Rule));
+    EXPECT_TRUE(IsSentence(Rule, Undercutter));
+    EXPECT_FALSE(IsSentence(UndercutterWarrantSentence("e", "b", "a", Language), Undercutter));
+  }
+}
+
 }  // namespace
 }  // namespace palaver
