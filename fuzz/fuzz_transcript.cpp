@@ -1,6 +1,12 @@
 // Arbitrary bytes read as a transcript file and replayed through the window's core, followed by
-// a few Back, Forward and deletion commands chosen by the input's last bytes. After them the
-// line is saved and opened again in memory, which must give the same file.
+// a few Back, Forward and deletion commands chosen by the input's last bytes, and a reading of
+// some older stages. After them the line is saved and opened again in memory, which must give
+// the same file.
+//
+// The lines are evaluated within small limits, chosen by the input's first byte: dense cycles
+// of connections, which no cap on the text keeps out, then meet the limits after a few moves,
+// so that refused moves, replays that stop at one, and stages worked out only when read are
+// fuzzed with everything else.
 
 #include <algorithm>
 #include <cstddef>
@@ -20,26 +26,27 @@ namespace {
 
 using namespace palaver;
 
-// Dialectical arguments grow exponentially with dense cycles of connections, and exceptions
-// multiply them further; that is the model's nature, not a hang worth reporting. Entries that
-// can make a connection or add an exception are therefore kept to a dozen.
-constexpr int MaxConnectionEntries = 12;
-// Each replay makes every move anew, and every move recomputes the whole stage, so a long
-// text is slow for the same reason; the commands replay it several times.
-constexpr std::size_t MaxLines = 200;
+// The commands replay the text several times; a longer one only takes longer.
+constexpr std::size_t MaxLines = 400;
 constexpr std::size_t MaxCommands = 6;
 
-void CapEntries(std::vector<std::string>& Lines) {
-  if (Lines.size() > MaxLines) Lines.resize(MaxLines);
-  int Connections = 0;
-  for (std::size_t I = 0; I < Lines.size(); ++I) {
-    const std::string& T = Lines[I];
-    if (T == ConclusionKeyword || T == ExceptionKeyword || T == IfKeyword) {
-      if (++Connections > MaxConnectionEntries) {
-        Lines.resize(I);
-        return;
-      }
-    }
+// Between 16 and about 4,000 dialectical arguments on cycles, and comparisons to match.
+TEvaluationLimits SmallLimits(std::uint8_t Choice) {
+  TEvaluationLimits Limits;
+  Limits.DialecticalArguments = std::size_t{16} << (Choice % 9);
+  Limits.Comparisons = Limits.DialecticalArguments * (Choice / 9 % 4 == 0 ? 1 : 64);
+  return Limits;
+}
+
+// Reads the lists of a few older stages, which are worked out only now, from what the history
+// kept of them.
+void ReadOlderStages(std::uint8_t Choice) {
+  const TArgumentationStages& Stages = State().LineOfArgumentation->ArgumentationStages;
+  for (int I = Stages.Count() - 1; I >= 0; I -= 1 + Choice % 4) {
+    const TArgumentationStage& G = *Stages[I];
+    if (G.DialecticalArguments.Count() != G.Statements.Count()) __builtin_trap();
+    for (const PDialecticalArgument& D : G.MaximalDialecticalArguments)
+      if (G.DialecticalArguments.IndexOf(D.get()) < 0) __builtin_trap();
   }
 }
 
@@ -105,12 +112,13 @@ void RunCommand(TMainWindowCore& Core, std::uint8_t Byte) {
 
 // Save and Open in memory: the file's lines replayed into a new line must write the same file.
 void CheckSaveAndOpenAgree(THeadlessPlatform& Platform, TMainWindowCore& Core) {
-  const std::vector<std::string> Saved =
-      TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines);
+  const std::vector<std::string> Saved = TranscriptFileLines(
+      *State().LineOfArgumentation, State().ForwardLines, State().ForwardLinesAreRest);
   Core.NewLineOfArgumentation();
   Platform.SetTranscriptViewLines(Saved);
   Core.InterpretTranscript();
-  if (TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines) != Saved)
+  if (TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines,
+                          State().ForwardLinesAreRest) != Saved)
     __builtin_trap();
 }
 
@@ -119,7 +127,7 @@ void CheckSaveAndOpenAgree(THeadlessPlatform& Platform, TMainWindowCore& Core) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   const std::string_view Bytes(reinterpret_cast<const char*>(Data), Size);
   std::vector<std::string> Lines = ReadLines(Bytes);
-  CapEntries(Lines);
+  if (Lines.size() > MaxLines) Lines.resize(MaxLines);
 
   ResetProgramState();
   // The language decides which warrants count and how "IF" forms read.
@@ -127,6 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   {
     THeadlessPlatform Platform;
     TMainWindowCore Core(Platform);
+    Core.SetEvaluationLimits(SmallLimits(Size > 0 ? Data[0] : 0));
     Platform.SetTranscriptViewLines(std::move(Lines));
     Core.InterpretTranscript();
 
@@ -134,6 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const std::size_t Commands = std::min(Size, MaxCommands);
     for (std::size_t I = Size - Commands; I < Size; ++I)
       RunCommand(Core, Data[I]);
+    ReadOlderStages(Size > 1 ? Data[1] : 0);
 
     CheckSaveAndOpenAgree(Platform, Core);
     ResetProgramState();
