@@ -43,6 +43,7 @@ void TMainWindowCore::ReplayFile(const std::string& FileName, std::vector<std::s
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   InterpretTranscript();
+  ReturnFreeMemory();
 }
 
 void TMainWindowCore::NewLineOfArgumentation() {
@@ -54,6 +55,7 @@ void TMainWindowCore::NewLineOfArgumentation() {
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   Platform.RecoveryDue();
+  ReturnFreeMemory();
 }
 
 std::optional<TAnswer> TMainWindowCore::AskSaveChanges() {
