@@ -13,11 +13,17 @@
 //                                    (--palaver_size=N for another size, --palaver_shape=NAME
 //                                    for another shape: full:K, ring:N, chain:L, target:N)
 //   --palaver_shapes                 also time the last move of the shapes whose dialectical
-//                                    arguments grow fastest (last-move/full/5 and so on)
+//                                    arguments grow fastest (last-move/full/5 and so on), Back
+//                                    in the window on long lines and on lines with a large
+//                                    group (back/...), and the memory a line holds after many
+//                                    moves on a group (group-moves/..., counters in MB)
+//   --palaver_open_then_new=FILE     open a transcript as the window does, then File > New, and
+//                                    print the memory the process holds after each
 //   --palaver_replay=FILE            replay a transcript file as Open does, read the newest
 //                                    stage's dialectical arguments and stop (for timing the whole
 //                                    process, e.g. under /usr/bin/time -v)
 
+#include <malloc.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -256,36 +262,53 @@ void RegisterReplays(int MaxSize) {
 
 // --- The shapes that grow fastest ---------------------------------------------------------------
 
+// The move, made through the window's core as a dialog would make it.
+void MakeMove(const TPlannedMove& M, TMainWindowCore& Core) {
+  const auto Sentence = [&M](std::size_t I) { return NewStatement(M.Sentences[I], M.Types[I]); };
+  if (M.Kind == TPlannedMove::TKind::Statement) {
+    Core.StatementMove(Sentence(0));
+    return;
+  }
+  const std::size_t First = M.Kind == TPlannedMove::TKind::Exception ? 1 : 0;
+  auto C = NewReasonConclusion();
+  if (First) C->Exceptions.Add(Sentence(0));
+  C->Conclusion = Sentence(First);
+  C->Reason = Sentence(First + 1);
+  if (First)
+    Core.ExceptionMove(C);
+  else
+    Core.ReasonConclusionMove(C);
+}
+
+// A window's core on the headless platform with Lines opened in it, as Open leaves it.
+void OpenInCore(const std::vector<std::string>& Lines, std::unique_ptr<THeadlessPlatform>& Platform,
+                std::unique_ptr<TMainWindowCore>& Core) {
+  ResetProgramState();
+  Core.reset();
+  Platform = std::make_unique<THeadlessPlatform>();
+  Platform->ButtonDown = TViewButton::Arguments;
+  Core = std::make_unique<TMainWindowCore>(*Platform);
+  Core->NewLineOfArgumentation();
+  Platform->ViewLines = Lines;
+  Core->InterpretTranscript();
+}
+
 // The last move of a shape, made through the window's core as a dialog would, on the line that
 // the shape's other moves built: the move that meets (or passes) what the model can evaluate.
 void LastMove(const std::vector<TPlannedMove>& Plan, std::unique_ptr<THeadlessPlatform>& Platform,
               std::unique_ptr<TMainWindowCore>& Core, bool Prepare) {
   const TPlannedMove& M = Plan.back();
   if (Prepare) {
-    ResetProgramState();
-    Core.reset();
-    Platform = std::make_unique<THeadlessPlatform>();
-    Platform->ButtonDown = TViewButton::Arguments;
-    Core = std::make_unique<TMainWindowCore>(*Platform);
-    Core->NewLineOfArgumentation();
-    Platform->ViewLines = TranscriptLines({Plan.begin(), Plan.end() - 1});
-    Core->InterpretTranscript();
+    OpenInCore(TranscriptLines({Plan.begin(), Plan.end() - 1}), Platform, Core);
     return;
   }
-  const auto Sentence = [&M](std::size_t I) { return NewStatement(M.Sentences[I], M.Types[I]); };
-  if (M.Kind == TPlannedMove::TKind::Statement) {
-    Core->StatementMove(Sentence(0));
-    return;
-  }
-  auto C = NewReasonConclusion();
-  C->Conclusion = Sentence(0);
-  C->Reason = Sentence(1);
-  Core->ReasonConclusionMove(C);
+  MakeMove(M, *Core);
 }
 
 void RegisterShapeMoves() {
-  for (const char* Shape : {"full:3", "full:4", "full:5", "full:6", "ring:20", "ring:30", "ring:40",
-                            "ring:60", "chain:10", "chain:16", "chain:20", "chain:24"}) {
+  for (const char* Shape :
+       {"full:3", "full:4", "full:5", "full:6", "full:5+x:40", "ring:20", "ring:30", "ring:40",
+        "ring:60", "chain:10", "chain:16", "chain:20", "chain:24"}) {
     const std::vector<TPlannedMove> Plan = NamedShape(Shape);
     std::string Label = Shape;
     Label[Label.find(':')] = '/';
@@ -316,6 +339,88 @@ void RegisterShapeMoves() {
     B->Unit(benchmark::kMillisecond)->UseRealTime()->ReportAggregatesOnly(true);
     B->Iterations(1)->Repetitions(Seconds > 1.0 ? 3 : 5);
   }
+}
+
+// Back in the window: the line of a shape opened, then Back, which takes over every move but the
+// last; Forward (not timed) brings the line back for the next round.
+void RegisterBacks() {
+  for (const char* Shape : {"target:10000", "full:5+x:40"}) {
+    const std::vector<std::string> Lines = TranscriptLines(NamedShape(Shape));
+    std::string Label = Shape;
+    Label[Label.find(':')] = '/';
+    const std::string BenchName = std::string(PALAVER_MODEL_NAME) + "/back/" + Label;
+    std::unique_ptr<THeadlessPlatform> Platform;
+    std::unique_ptr<TMainWindowCore> Core;
+    const double Seconds =
+        Probe([&] { OpenInCore(Lines, Platform, Core); }, [&] { Core->StepBack(); });
+    std::fprintf(stderr, "%s: %s\n", BenchName.c_str(), Outcome(Seconds).c_str());
+    if (Seconds < 0) {
+      RegisterTooSlow(BenchName);
+      continue;
+    }
+    auto* B = benchmark::RegisterBenchmark(BenchName.c_str(), [Lines](benchmark::State& State) {
+      std::unique_ptr<THeadlessPlatform> Platform;
+      std::unique_ptr<TMainWindowCore> Core;
+      OpenInCore(Lines, Platform, Core);
+      for (auto _ : State) {
+        Core->StepBack();
+        State.PauseTiming();
+        Core->StepForward();
+        State.ResumeTiming();
+      }
+      State.counters["moves"] = palaver::State().LineOfArgumentation->ArgumentationMoves.Count();
+      Core.reset();
+      ResetProgramState();
+    });
+    B->Unit(benchmark::kMillisecond)->UseRealTime()->ReportAggregatesOnly(true);
+    B->Iterations(3)->Repetitions(3);
+  }
+}
+
+// The process's resident memory, in megabytes.
+double ResidentMegabytes() {
+  std::ifstream Statm("/proc/self/statm");
+  long Pages = 0;
+  long Resident = 0;
+  Statm >> Pages >> Resident;
+  return static_cast<double>(Resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+         (1024.0 * 1024.0);
+}
+
+// The heap in use, in megabytes.
+double HeapMegabytes() {
+  return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
+}
+
+// Many moves on one cycle group, made in the window one by one: the memory the line holds after
+// the first of them and after the last should be about the same, since a rebuilt group is let go.
+void RegisterGroupMemory() {
+  const std::vector<TPlannedMove> Plan = NamedShape("full:5+x:40");
+  const std::size_t Group = NamedShape("full:5").size();
+  const std::string BenchName = std::string(PALAVER_MODEL_NAME) + "/group-moves/full/5+x:40";
+  benchmark::RegisterBenchmark(
+      BenchName.c_str(),
+      [Plan, Group](benchmark::State& State) {
+        for (auto _ : State) {
+          std::unique_ptr<THeadlessPlatform> Platform;
+          std::unique_ptr<TMainWindowCore> Core;
+          OpenInCore(TranscriptLines({Plan.begin(), Plan.begin() + static_cast<long>(Group) + 1}),
+                     Platform, Core);
+          malloc_trim(0);
+          const double First = HeapMegabytes();
+          for (std::size_t I = Group + 1; I < Plan.size(); ++I)
+            MakeMove(Plan[I], *Core);
+          malloc_trim(0);
+          State.counters["MB_after_first_move"] = First;
+          State.counters["MB_after_last_move"] = HeapMegabytes();
+          State.counters["moves"] = static_cast<double>(Plan.size() - Group - 1);
+          Core.reset();
+          ResetProgramState();
+        }
+      })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->Iterations(1);
 }
 
 // The largest K whose fully connected Issues replay within a second.
@@ -361,6 +466,7 @@ int main(int argc, char** argv) {
   bool Shapes = false;
   bool Cyclic = false;
   std::string ReplayFile;
+  std::string OpenThenNewFile;
   std::vector<char*> Args;
   for (int I = 0; I < argc; ++I) {
     std::string Value;
@@ -378,6 +484,8 @@ int main(int argc, char** argv) {
       Cyclic = true;
     else if (Flag(argv[I], "--palaver_replay", Value))
       ReplayFile = Value;
+    else if (Flag(argv[I], "--palaver_open_then_new", Value))
+      OpenThenNewFile = Value;
     else
       Args.push_back(argv[I]);
   }
@@ -406,12 +514,27 @@ int main(int argc, char** argv) {
                 G.MaximalDialecticalArguments.Count(), SecondsSince(Start));
     return 0;
   }
+  if (!OpenThenNewFile.empty()) {
+    std::unique_ptr<THeadlessPlatform> Platform;
+    std::unique_ptr<TMainWindowCore> Core;
+    OpenInCore(ReadLines(OpenThenNewFile), Platform, Core);
+    std::printf("%s: after Open %.0f MB resident, %.0f MB heap in use\n", PALAVER_MODEL_NAME,
+                ResidentMegabytes(), HeapMegabytes());
+    Core->NewLineOfArgumentation();
+    std::printf("%s: after New %.0f MB resident, %.0f MB heap in use\n", PALAVER_MODEL_NAME,
+                ResidentMegabytes(), HeapMegabytes());
+    return 0;
+  }
   int Count = static_cast<int>(Args.size());
   benchmark::Initialize(&Count, Args.data());
   if (benchmark::ReportUnrecognizedArguments(Count, Args.data())) return 1;
   RegisterMoves(MaxSize);
   RegisterReplays(MaxSize);
-  if (Shapes) RegisterShapeMoves();
+  if (Shapes) {
+    RegisterShapeMoves();
+    RegisterBacks();
+    RegisterGroupMemory();
+  }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <utility>
 
 #include "model/WarrantSentences.h"
 
@@ -88,17 +89,27 @@ std::vector<TPlannedMove> TargetArgumentation(int Statements, unsigned Seed) {
   return Moves;
 }
 
-std::vector<TPlannedMove> FullyConnectedIssues(int K) {
+std::vector<TPlannedMove> FullyConnectedIssues(int K, int Exceptions, int Statements) {
   using TKind = TPlannedMove::TKind;
   std::vector<TPlannedMove> Moves;
   for (int I = 1; I <= K; ++I)
     Moves.push_back(Move(TKind::Statement, {"issue " + std::to_string(I)}, {Issue}));
+  std::vector<std::pair<std::string, std::string>> Connections;
   for (int C = 1; C <= K; ++C)
     for (int R = 1; R <= K; ++R)
       if (R != C)
-        Moves.push_back(Move(TKind::ReasonConclusion,
-                             {"issue " + std::to_string(C), "issue " + std::to_string(R)},
-                             {Issue, Issue}));
+        Connections.emplace_back("issue " + std::to_string(C), "issue " + std::to_string(R));
+  for (const auto& [Conclusion, Reason] : Connections)
+    Moves.push_back(Move(TKind::ReasonConclusion, {Conclusion, Reason}, {Issue, Issue}));
+  for (int X = 0; X < Exceptions && !Connections.empty(); ++X) {
+    const auto& [Conclusion, Reason] =
+        Connections[static_cast<std::size_t>(X) % Connections.size()];
+    Moves.push_back(Move(TKind::Exception,
+                         {"exception " + std::to_string(X + 1), Conclusion, Reason},
+                         {Issue, Issue, Issue}));
+  }
+  for (int S = 0; S < Statements; ++S)
+    Moves.push_back(Move(TKind::Statement, {"statement " + std::to_string(S + 1)}, {Issue}));
   return Moves;
 }
 
@@ -136,7 +147,17 @@ std::vector<TPlannedMove> NamedShape(const std::string& Name) {
   const std::string Kind = Name.substr(0, Colon);
   const int N = std::stoi(Name.substr(Colon + 1));
   if (Kind == "target") return TargetArgumentation(N);
-  if (Kind == "full") return FullyConnectedIssues(N);
+  if (Kind == "full") {
+    // "full:5+x:40+s:10": exceptions and statements after the connections.
+    int Exceptions = 0;
+    int Statements = 0;
+    for (std::size_t Plus = Name.find('+'); Plus != std::string::npos;
+         Plus = Name.find('+', Plus + 1)) {
+      if (Name.compare(Plus, 3, "+x:") == 0) Exceptions = std::stoi(Name.substr(Plus + 3));
+      if (Name.compare(Plus, 3, "+s:") == 0) Statements = std::stoi(Name.substr(Plus + 3));
+    }
+    return FullyConnectedIssues(N, Exceptions, Statements);
+  }
   if (Kind == "ring") return RingWithChords(N);
   if (Kind == "chain") return PairedReasonChain(N);
   return {};

@@ -24,8 +24,9 @@ struct TPlannedMove {
 // dialogs do; a new statement as exception on about a fifth of them.
 std::vector<TPlannedMove> TargetArgumentation(int Statements, unsigned Seed = 1);
 
-// K Issues, each a reason for every other one.
-std::vector<TPlannedMove> FullyConnectedIssues(int K);
+// K Issues, each a reason for every other one; then Exceptions new Issues, each an exception on
+// one of those connections in turn, and Statements new Issues on their own.
+std::vector<TPlannedMove> FullyConnectedIssues(int K, int Exceptions = 0, int Statements = 0);
 
 // N Issues in a ring, each a reason for the next, and a chord from every second one to the third
 // one after it: N + N / 2 connections.
@@ -35,8 +36,9 @@ std::vector<TPlannedMove> RingWithChords(int N);
 // reason of their own, which is the next level's statement. Acyclic; 4 connections a level.
 std::vector<TPlannedMove> PairedReasonChain(int Levels);
 
-// One of the shapes above by name: "target:N" (about N statements), "full:K", "ring:N",
-// "chain:L". Empty for a name it does not know.
+// One of the shapes above by name: "target:N" (about N statements), "full:K" (with "+x:N" for
+// exceptions and "+s:N" for statements after it, e.g. "full:5+x:40"), "ring:N", "chain:L".
+// Empty for a name it does not know.
 std::vector<TPlannedMove> NamedShape(const std::string& Name);
 
 // The moves as transcript lines (the entries a line of argumentation writes).
