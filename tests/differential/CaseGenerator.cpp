@@ -1,6 +1,8 @@
 #include "CaseGenerator.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/Statement.h"
 #include "model/WarrantSentences.h"
@@ -48,11 +50,18 @@ class TCaseBuilder {
       Pool.push_back(WarrantOf(Pool));
 
     // Now and then the transcript is one of the shapes whose statements reach each other in
-    // many ways: everything connected, a ring with chords, or a chain of paired reasons.
-    if (Random.Chance(12))
+    // many ways: everything connected, a ring with chords, or a chain of paired reasons; and
+    // now and then such a line with exceptions and warrants, which the user then changes,
+    // steps back and forward through and deletes from, switching languages on the way.
+    const unsigned Kind = Random.Below(100);
+    if (Kind < 12) {
       ShapeTranscript();
-    else
+    } else if (Kind < 27) {
+      CycleHeavyCase();
+      return Case;
+    } else {
       Transcript();
+    }
     const unsigned Operations = Random.Below(9);
     for (unsigned I = 0; I < Operations; ++I)
       Case.Operations.push_back(Operation());
@@ -181,6 +190,128 @@ class TCaseBuilder {
       }
     }
     Pool = Plain;
+  }
+
+  // A small group of statements that reach each other (all connected, or a ring with a chord),
+  // exceptions on its connections from outside it and from inside it, the step and undercutter
+  // warrants of some of its connections put forward in either language, and then moves on the
+  // group mixed with Back, Forward, the three deletions and language switches; a switch between
+  // two moves is followed by Back now and then, which must replay everything in the new
+  // language.
+  void CycleHeavyCase() {
+    std::vector<std::string>& L = Case.Transcript;
+    Plain.clear();
+    const bool Ring = Random.Chance(35);
+    const unsigned K = Ring ? 4 + Random.Below(3) : (Random.Chance(10) ? 4 : 3);
+    for (unsigned I = 0; I < K; ++I)
+      Plain.push_back("g" + std::to_string(I + 1));
+    std::vector<std::pair<std::string, std::string>> Connections;  // (conclusion, reason)
+    if (Ring) {
+      for (unsigned I = 0; I < K; ++I)
+        Connections.emplace_back(Plain[(I + 1) % K], Plain[I]);
+      Connections.emplace_back(Plain[2], Plain[0]);
+    } else {
+      for (unsigned C = 0; C < K; ++C)
+        for (unsigned R = 0; R < K; ++R)
+          if (R != C) Connections.emplace_back(Plain[C], Plain[R]);
+    }
+    const auto Language = [this] {
+      return Random.Chance(70) == Case.Dutch ? TLanguage::Dutch : TLanguage::English;
+    };
+    const auto Pick = [this](const auto& From) -> const auto& {
+      return From[Random.Below(static_cast<unsigned>(From.size()))];
+    };
+    for (const auto& [Conclusion, Reason] : Connections)
+      L.insert(L.end(), {"CONCLUSION", Mark(Conclusion), "REASON", Mark(Reason), ""});
+    const unsigned Additions = 1 + Random.Below(5);
+    for (unsigned I = 0; I < Additions; ++I) {
+      const auto& [Conclusion, Reason] = Pick(Connections);
+      const unsigned What = Random.Below(100);
+      if (What < 45) {
+        // An exception from outside the group (a new statement) or from inside it.
+        const std::string X = Random.Chance(60) ? "x" + std::to_string(I + 1) : Pick(Plain);
+        L.insert(L.end(), {"EXCEPTION", Mark(X), "CONCLUSION", Mark(Conclusion), "REASON",
+                           Mark(Reason), ""});
+        if (Random.Chance(40))
+          L.insert(L.end(),
+                   {"STATEMENT",
+                    Mark(UndercutterWarrantSentence(X, Reason, Conclusion, Language())), ""});
+      } else if (What < 80) {
+        L.insert(
+            L.end(),
+            {"STATEMENT",
+             Mark(StepWarrantSentence(Reason, Conclusion, TConnectionKind::Supporting, Language())),
+             ""});
+      } else {
+        L.insert(L.end(), {"STATEMENT", Mark(Pick(Plain)), ""});
+      }
+    }
+    if (Random.Chance(20))
+      L.insert(L.end(), {"CURRENT POSITION", "", "STATEMENT", Mark("later"), ""});
+    Pool = Plain;
+    Pool.push_back("x1");
+
+    const unsigned Operations = 2 + Random.Below(7);
+    for (unsigned I = 0; I < Operations; ++I) {
+      if (Random.Chance(15)) {
+        // A switch between two moves, then Back.
+        Case.Operations.push_back(GroupMove(Connections));
+        Case.Operations.push_back(Simple(TOperation::TKind::SwitchLanguage));
+        Case.Operations.push_back(GroupMove(Connections));
+        Case.Operations.push_back(Simple(TOperation::TKind::Back));
+        continue;
+      }
+      const unsigned What = Random.Below(100);
+      if (What < 30)
+        Case.Operations.push_back(GroupMove(Connections));
+      else if (What < 52)
+        Case.Operations.push_back(Simple(TOperation::TKind::Back));
+      else if (What < 64)
+        Case.Operations.push_back(Simple(TOperation::TKind::Forward));
+      else if (What < 72)
+        Case.Operations.push_back(Simple(TOperation::TKind::DeleteStatement));
+      else if (What < 80)
+        Case.Operations.push_back(Simple(TOperation::TKind::DeleteReasonConclusion));
+      else if (What < 90)
+        Case.Operations.push_back(Simple(TOperation::TKind::DeleteException));
+      else
+        Case.Operations.push_back(Simple(TOperation::TKind::SwitchLanguage));
+    }
+  }
+
+  TOperation Simple(TOperation::TKind Kind) {
+    TOperation Op;
+    Op.Kind = Kind;
+    Op.Pick = Random.Below(1000);
+    for (int I = 0; I < 3; ++I)
+      Op.Answers += Random.Chance(85) ? 'Y' : 'N';
+    return Op;
+  }
+
+  // A move a user makes on the group: an exception on one of its connections, a connection
+  // within it, or a statement (a member re-typed, or a new one).
+  TOperation GroupMove(const std::vector<std::pair<std::string, std::string>>& Connections) {
+    TOperation Op = Simple(TOperation::TKind::ExceptionMove);
+    const auto& [Conclusion, Reason] =
+        Connections[Random.Below(static_cast<unsigned>(Connections.size()))];
+    const unsigned What = Random.Below(100);
+    if (What < 50) {
+      Op.Sentences = {Random.Chance(50) ? "y" + std::to_string(Random.Below(3))
+                                        : Plain[Random.Below(static_cast<unsigned>(Plain.size()))],
+                      Conclusion, Reason};
+      Op.Types = std::string(1, Type()) + "??";
+    } else if (What < 75) {
+      Op.Kind = TOperation::TKind::ReasonConclusionMove;
+      Op.Sentences = {Plain[Random.Below(static_cast<unsigned>(Plain.size()))],
+                      Plain[Random.Below(static_cast<unsigned>(Plain.size()))]};
+      Op.Types = "??";
+    } else {
+      Op.Kind = TOperation::TKind::StatementMove;
+      Op.Sentences = {Random.Chance(50) ? Plain[Random.Below(static_cast<unsigned>(Plain.size()))]
+                                        : "z" + std::to_string(Random.Below(3))};
+      Op.Types = std::string(1, Type());
+    }
+    return Op;
   }
 
   TOperation Operation() {
