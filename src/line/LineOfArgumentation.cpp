@@ -36,6 +36,8 @@ PArgumentationStage TLineOfArgumentation::MakeStage(const TStageMove& StageMove)
   LimitReached.reset();
   // The warrant sentences are those of the language the program speaks now.
   Evaluation.Language = State().Language;
+  // A move the user makes is evaluated at once, whatever a replay left behind.
+  if (State().InteractiveMoves) Evaluation.Deferred = false;
   try {
     return StageMove();
   } catch (const TEvaluationLimitReached& Limit) {

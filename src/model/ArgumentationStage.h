@@ -158,7 +158,9 @@ class TArgumentationStage {
   int EnterConnection(TArgumentationStage& New, TStageHistory& History, const PReasonConclusion& C,
                       TSharedChanges& Changes) const;
   void InheritArguments(TArgumentationStage& New) const;
-  void RebuildArgumentsLater();
+  // The arguments as RecomputeArguments leaves them, worked out from the line's history when
+  // they are first read.
+  void RebuildArgumentsLater(std::shared_ptr<const TStageHistory> Line);
   // The dialectical arguments, the maximal ones and the statuses exactly as the computation
   // defines them, statement by statement: for a stage that a history cannot follow.
   void RecomputeTheLongWay();

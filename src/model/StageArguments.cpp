@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -65,25 +66,46 @@ class TArgumentsBuilder {
   TArgumentsBuilder(const TStatements& Statements, const TReasonConclusions& Connections)
       : Statements(Statements), Connections(Connections) {}
 
-  bool Build(TArguments& List) {
+  // With Ends, the statements' indexes of every connection's reason and conclusion are known
+  // already (from the line's history); otherwise they are looked up by sentence.
+  bool Build(TArguments& List, const std::vector<std::pair<int, int>>* Ends = nullptr) {
     const int N = Statements.Count();
     const int M = Connections.Count();
-    std::unordered_map<std::string_view, int> Index;
-    Index.reserve(static_cast<std::size_t>(N));
-    for (int I = 0; I < N; ++I)
-      Index.emplace(Statements[I]->Sentence, I);
-    Concluding.resize(static_cast<std::size_t>(N));
+    std::vector<std::pair<int, int>> Found;
+    if (!Ends) {
+      std::unordered_map<std::string_view, int> Index;
+      Index.reserve(static_cast<std::size_t>(N));
+      for (int I = 0; I < N; ++I)
+        Index.emplace(Statements[I]->Sentence, I);
+      Found.reserve(static_cast<std::size_t>(M));
+      for (int C = 0; C < M; ++C) {
+        const TReasonConclusion& K = *Connections[C];
+        const auto R = Index.find(K.Reason->Sentence);
+        const auto D = Index.find(K.Conclusion->Sentence);
+        if (R == Index.end() || D == Index.end()) return false;
+        Found.emplace_back(R->second, D->second);
+      }
+      Ends = &Found;
+    }
+    // The connections that conclude each statement, in connection order, one after another.
     ReasonOf.resize(static_cast<std::size_t>(M));
+    ConcludingStart.assign(static_cast<std::size_t>(N) + 1, 0);
     std::vector<char> IsReason(static_cast<std::size_t>(N));
     for (int C = 0; C < M; ++C) {
-      const TReasonConclusion& K = *Connections[C];
-      const auto R = Index.find(K.Reason->Sentence);
-      const auto D = Index.find(K.Conclusion->Sentence);
-      if (R == Index.end() || D == Index.end() || Statements[R->second] != K.Reason) return false;
-      ReasonOf[static_cast<std::size_t>(C)] = R->second;
-      Concluding[static_cast<std::size_t>(D->second)].push_back(C);
-      IsReason[static_cast<std::size_t>(R->second)] = 1;
+      const auto [R, D] = (*Ends)[static_cast<std::size_t>(C)];
+      if (Statements[R] != Connections[C]->Reason) return false;
+      ReasonOf[static_cast<std::size_t>(C)] = R;
+      ++ConcludingStart[static_cast<std::size_t>(D) + 1];
+      IsReason[static_cast<std::size_t>(R)] = 1;
     }
+    for (int S = 0; S < N; ++S)
+      ConcludingStart[static_cast<std::size_t>(S) + 1] +=
+          ConcludingStart[static_cast<std::size_t>(S)];
+    ConcludingList.resize(static_cast<std::size_t>(M));
+    std::vector<int> Next(ConcludingStart.begin(), ConcludingStart.end() - 1);
+    for (int C = 0; C < M; ++C)
+      ConcludingList[static_cast<std::size_t>(
+          Next[static_cast<std::size_t>((*Ends)[static_cast<std::size_t>(C)].second)]++)] = C;
     Shared.resize(static_cast<std::size_t>(N));
     BuildInGroups();
 
@@ -124,7 +146,7 @@ class TArgumentsBuilder {
       Enter(Start);
       while (!Walk.empty()) {
         const int S = Walk.back().first;
-        const std::vector<int>& Concl = Concluding[static_cast<std::size_t>(S)];
+        const std::span<const int> Concl = ConcludingOf(S);
         if (Walk.back().second < Concl.size()) {
           const int R = ReasonOf[static_cast<std::size_t>(Concl[Walk.back().second++])];
           if (Number[static_cast<std::size_t>(R)] < 0)
@@ -163,12 +185,12 @@ class TArgumentsBuilder {
     std::sort(Members.begin(), Members.end());
     bool OnItself = false;
     if (Members.size() == 1)
-      for (int C : Concluding[static_cast<std::size_t>(Members[0])])
+      for (int C : ConcludingOf(Members[0]))
         OnItself = OnItself || ReasonOf[static_cast<std::size_t>(C)] == Members[0];
     if (Members.size() == 1 && !OnItself) {
       const int S = Members[0];
       auto A = std::make_shared<TArgument>(Statements[S]);
-      for (int C : Concluding[static_cast<std::size_t>(S)])
+      for (int C : ConcludingOf(S))
         A->InitialArguments.Add(
             Shared[static_cast<std::size_t>(ReasonOf[static_cast<std::size_t>(C)])]);
       Shared[static_cast<std::size_t>(S)] = std::move(A);
@@ -178,7 +200,7 @@ class TArgumentsBuilder {
     // The group's connections, one bit each.
     std::unordered_map<int, int> Bit;
     for (int S : Members)
-      for (int C : Concluding[static_cast<std::size_t>(S)])
+      for (int C : ConcludingOf(S))
         Bit.emplace(C, static_cast<int>(Bit.size()));
     const std::size_t Words = std::max<std::size_t>(1, (Bit.size() + 63) / 64);
     const auto PositionOf = [&Members](int S) -> int {
@@ -207,8 +229,8 @@ class TArgumentsBuilder {
         bool Pushed = false;
         {
           TFrame& F = Stack.back();
-          const std::vector<int>& Concl =
-              Concluding[static_cast<std::size_t>(Members[static_cast<std::size_t>(F.Member)])];
+          const std::span<const int> Concl =
+              ConcludingOf(Members[static_cast<std::size_t>(F.Member)]);
           while (F.Next < Concl.size()) {
             const int C = Concl[F.Next++];
             const int B = Bit.at(C);
@@ -227,7 +249,7 @@ class TArgumentsBuilder {
         const TFrame Done = Stack.back();
         const int S = Members[static_cast<std::size_t>(Done.Member)];
         auto A = std::make_shared<TArgument>(Statements[S]);
-        for (int C : Concluding[static_cast<std::size_t>(S)]) {
+        for (int C : ConcludingOf(S)) {
           const int B = Bit.at(C);
           if (Has(&Sets[Done.Set], B)) continue;
           const int R = ReasonOf[static_cast<std::size_t>(C)];
@@ -255,7 +277,7 @@ class TArgumentsBuilder {
     while (!Stack.empty()) {
       const int N = Stack.back();
       Stack.pop_back();
-      for (int C : Concluding[static_cast<std::size_t>(N)]) {
+      for (int C : ConcludingOf(N)) {
         const int R = ReasonOf[static_cast<std::size_t>(C)];
         if (Covered[static_cast<std::size_t>(R)]) continue;
         Covered[static_cast<std::size_t>(R)] = 1;
@@ -266,7 +288,14 @@ class TArgumentsBuilder {
 
   const TStatements& Statements;
   const TReasonConclusions& Connections;
-  std::vector<std::vector<int>> Concluding;
+  std::span<const int> ConcludingOf(int S) const {
+    const auto First = static_cast<std::size_t>(ConcludingStart[static_cast<std::size_t>(S)]);
+    const auto Last = static_cast<std::size_t>(ConcludingStart[static_cast<std::size_t>(S) + 1]);
+    return std::span<const int>(ConcludingList.data() + First, Last - First);
+  }
+
+  std::vector<int> ConcludingStart;
+  std::vector<int> ConcludingList;
   std::vector<int> ReasonOf;
   // The argument of each statement as a branch meets it with nothing used up.
   std::vector<PArgument> Shared;
@@ -274,9 +303,10 @@ class TArgumentsBuilder {
 
 }  // namespace
 
-TArguments BuildArguments(const TStatements& Statements, const TReasonConclusions& Connections) {
+TArguments BuildArguments(const TStatements& Statements, const TReasonConclusions& Connections,
+                          const std::vector<std::pair<int, int>>* Ends) {
   TArguments List;
-  if (!TArgumentsBuilder(Statements, Connections).Build(List))
+  if (!TArgumentsBuilder(Statements, Connections).Build(List, Ends))
     return StraightforwardArguments(Statements, Connections);
   return List;
 }

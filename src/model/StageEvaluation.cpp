@@ -68,7 +68,16 @@ TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,
 void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool Later) {
   // 0 untouched, 1 to build, 2 on the walk, 3 built; cleared again at the end.
   std::vector<std::uint8_t>& Mark = ClearMarks();
-  std::vector<int> Affected;
+  // The walk's lists are the history's, kept from one move to the next (a long line makes many
+  // small moves); they are emptied again however the walk ends.
+  std::vector<int>& Affected = WalkScratch.Affected;
+  std::vector<TBuilt>& Built = WalkScratch.Built;
+  std::vector<int>& Path = WalkScratch.Path;
+  std::vector<std::pair<int, std::size_t>>& Walk = WalkScratch.Walk;
+  Affected.clear();
+  Built.clear();
+  Path.clear();
+  Walk.clear();
   for (int N : Changed) {
     if (Mark[static_cast<std::size_t>(N)]) continue;
     Mark[static_cast<std::size_t>(N)] = 1;
@@ -84,12 +93,14 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
   // The marks are the only state shared with the walk below; clear them however it ends.
   struct TClear {
     std::vector<std::uint8_t>& Mark;
-    const std::vector<int>& Nodes;
+    TWalkScratch& Scratch;
     ~TClear() {
-      for (int N : Nodes)
+      for (int N : Scratch.Affected)
         Mark[static_cast<std::size_t>(N)] = 0;
+      Scratch.Affected.clear();
+      Scratch.Built.clear();
     }
-  } Clear{Mark, Affected};
+  } Clear{Mark, WalkScratch};
   // Statuses that deferred moves left unwritten are written with this version's: the
   // dialectical arguments of those the move does not reach are worked out now, while anything
   // that fails can still be taken back.
@@ -110,15 +121,7 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
   const std::size_t Limit = Context.Limits.DialecticalArguments;
   std::size_t NewCount = 0;
 
-  // What the walk works out, kept aside until everything has passed.
-  struct TBuilt {
-    int Node;
-    PDialecticalArgument Tree;
-    PCycleGroup Group;
-    int Member;
-  };
-  std::vector<TBuilt> Built;
-  Built.reserve(Affected.size());
+  // What the walk works out (in Built) is kept aside until everything has passed.
   // Per node the walk has done (marked 3): its place in Built, in Order (below).
   if (OrderScratch.size() < NodeList.size()) OrderScratch.resize(NodeList.size());
   std::vector<std::pair<int, int>>& Order = OrderScratch;  // node -> (index, low)
@@ -183,8 +186,6 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
   // Tarjan's walk over the statements to rebuild, with explicit stacks: chains of statements
   // can be long. Index and Low are kept per node in Order, which only the walk's nodes use; a
   // node done takes its place in Built there instead.
-  std::vector<int> Path;
-  std::vector<std::pair<int, std::size_t>> Walk;
   int Counter = 0;
   auto Enter = [&](int N) {
     Order[static_cast<std::size_t>(N)] = {Counter, Counter};

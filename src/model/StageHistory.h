@@ -217,6 +217,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   PDialecticalArgument TreeAt(int Node, int Version) const;
   TDialecticalArguments DialecticalArgumentsAt(int Version, int Count) const;
   TDialecticalArguments MaximalAt(int Version, const TDialecticalArguments& All) const;
+  // The arguments of a stage of the history with these lists.
+  TArguments ArgumentsOf(const TStatements& Statements,
+                         const TReasonConclusions& Connections) const;
 
   const std::vector<TNode>& Nodes() const { return NodeList; }
   int ConnectionCount() const { return static_cast<int>(ConnectionList.size()); }
@@ -378,6 +381,20 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   int FreeId = 1;
   mutable std::vector<std::uint8_t> Marks;
   std::vector<std::pair<int, int>> OrderScratch;
+  // The lists of Evaluate's walk, kept between moves.
+  struct TBuilt {
+    int Node;
+    PDialecticalArgument Tree;
+    PCycleGroup Group;
+    int Member;
+  };
+  struct TWalkScratch {
+    std::vector<int> Affected;
+    std::vector<TBuilt> Built;
+    std::vector<int> Path;
+    std::vector<std::pair<int, std::size_t>> Walk;
+  };
+  TWalkScratch WalkScratch;
   // The groups of the newest version hold this many distinct dialectical arguments.
   std::size_t HeldGroupArguments = 0;
 };
@@ -404,8 +421,10 @@ struct TStageHistory::TGroupIndex {
   std::size_t Filled = 0;
 };
 
-// The arguments of a stage with these lists, as RecomputeArguments defines them.
-TArguments BuildArguments(const TStatements& Statements, const TReasonConclusions& Connections);
+// The arguments of a stage with these lists, as RecomputeArguments defines them. Ends, when
+// given, holds per connection the indexes of its reason and its conclusion among Statements.
+TArguments BuildArguments(const TStatements& Statements, const TReasonConclusions& Connections,
+                          const std::vector<std::pair<int, int>>* Ends = nullptr);
 
 // The status of D from the type its statement had and its children's statuses, which are final.
 TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,

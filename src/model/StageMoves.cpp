@@ -84,11 +84,11 @@ class TArgumentationStage::TSharedChanges {
 
 // The arguments as RecomputeArguments leaves them, worked out when they are first read; the
 // statement moves that follow start from them.
-void TArgumentationStage::RebuildArgumentsLater() {
+void TArgumentationStage::RebuildArgumentsLater(std::shared_ptr<const TStageHistory> Line) {
   const TStatements AllStatements = Statements;
   const TReasonConclusions Connections = ReasonConclusions;
-  Arguments.SetFiller([AllStatements, Connections] {
-    return static_cast<TObjectList<TArgument>>(BuildArguments(AllStatements, Connections));
+  Arguments.SetFiller([AllStatements, Connections, Line] {
+    return static_cast<TObjectList<TArgument>>(Line->ArgumentsOf(AllStatements, Connections));
   });
   ArgumentsBase = Arguments;
   AppendedArguments.Clear();
@@ -189,7 +189,7 @@ PArgumentationStage TArgumentationStage::DoReasonConclusionMove(
   auto New = StartStage(*this, Context);
   InheritArguments(*New);
   EnterConnection(*New, *H, C, Changes);
-  New->RebuildArgumentsLater();
+  New->RebuildArgumentsLater(H);
   H->FinishMove(*New, Context.Deferred);
   Changes.Keep();
   return New;
@@ -239,7 +239,7 @@ PArgumentationStage TArgumentationStage::DoExceptionMove(const PReasonConclusion
       H->TouchExceptions(Existing);
     }
   }
-  New->RebuildArgumentsLater();
+  New->RebuildArgumentsLater(H);
   H->FinishMove(*New, Context.Deferred);
   Changes.Keep();
   return New;

@@ -198,6 +198,23 @@ TDialecticalArguments TStageHistory::MaximalAt(int Version,
   return MaximalAt(Read, All);
 }
 
+// The history knows the ends of every connection: the statements need not be looked up again.
+TArguments TStageHistory::ArgumentsOf(const TStatements& Statements,
+                                      const TReasonConclusions& Connections) const {
+  if (Plain || Connections.Count() > static_cast<int>(ConnectionList.size()))
+    return BuildArguments(Statements, Connections);
+  std::vector<std::pair<int, int>> Ends;
+  Ends.reserve(static_cast<std::size_t>(Connections.Count()));
+  for (int C = 0; C < Connections.Count(); ++C) {
+    const TConnection& K = ConnectionList[static_cast<std::size_t>(C)];
+    if (K.Connection != Connections[C] || K.Reason >= Statements.Count() ||
+        K.Conclusion >= Statements.Count())
+      return BuildArguments(Statements, Connections);
+    Ends.emplace_back(K.Reason, K.Conclusion);
+  }
+  return BuildArguments(Statements, Connections, &Ends);
+}
+
 std::size_t TStageHistory::GroupArgumentsAt(int Version) const {
   if (Version == Head) return HeldGroupArguments;
   TVersionRead Read(Version);
