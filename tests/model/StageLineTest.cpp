@@ -109,15 +109,6 @@ TEST(StageLine, TwoLinesSideBySide) {
   EXPECT_EQ(Second.StatusOf("b"), Justified);
   ExpectStatusesOf(*First.Stage);
   ExpectStatusesOf(*Second.Stage);
-
-  // Each line counts its own status writes: the second line's moves leave the first one to
-  // carry on from where it was, keeping the dialectical arguments its next move does not touch
-  // instead of working everything out afresh.
-  const PDialecticalArgument Kept = First.DialecticalArgumentOf("b").InitialDialecticalArguments[0];
-  Second.Issue("c").Connect("b", "c");
-  First.Issue("unrelated");
-  EXPECT_EQ(First.DialecticalArgumentOf("b").InitialDialecticalArguments[0], Kept);
-  ExpectStatusesOf(*First.Stage);
 }
 
 // A long chain: every stage of the line keeps its own lists, and the newest one is right.
