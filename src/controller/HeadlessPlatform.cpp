@@ -64,6 +64,13 @@ void THeadlessPlatform::ShowProgressText(const std::string& FirstLine,
   ViewLines = {FirstLine, SecondLine};
 }
 
+std::vector<std::string> THeadlessPlatform::TakeTranscriptViewLines(const std::string& FirstLine,
+                                                                    const std::string& SecondLine) {
+  std::vector<std::string> Lines = std::move(ViewLines);
+  ShowProgressText(FirstLine, SecondLine);
+  return Lines;
+}
+
 void THeadlessPlatform::AddProgressDot() {
   if (ViewLines.size() < 2) ViewLines.resize(2);
   ViewLines[1] += '.';

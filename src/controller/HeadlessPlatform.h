@@ -69,6 +69,8 @@ class THeadlessPlatform final : public TMainWindowPlatform {
   std::vector<std::string> TranscriptViewLines() override { return ViewLines; }
   void SetTranscriptViewLines(std::vector<std::string> Lines) override;
   void ShowProgressText(const std::string& FirstLine, const std::string& SecondLine) override;
+  std::vector<std::string> TakeTranscriptViewLines(const std::string& FirstLine,
+                                                   const std::string& SecondLine) override;
   void AddProgressDot() override;
   void SetBackEnabled(bool Enabled) override { BackEnabled = Enabled; }
   void SetForwardEnabled(bool Enabled) override { ForwardEnabled = Enabled; }

@@ -152,8 +152,8 @@ void TMainWindowCore::InterpretTranscript(PLineOfArgumentation Earlier) {
   // The flags are on again before the one refresh at the end.
   {
     const TReplayFlags Flags;
-    const std::vector<std::string> Lines = Platform.TranscriptViewLines();
-    Platform.ShowProgressText("Interpreting file", ".");
+    const std::vector<std::string> Lines =
+        Platform.TakeTranscriptViewLines("Interpreting file", ".");
     LastReplayStop.reset();
     // A refusal from before the replay (Append keeps the line) is not this replay's.
     State().LineOfArgumentation->LimitReached.reset();

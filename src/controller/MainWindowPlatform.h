@@ -61,6 +61,14 @@ class TMainWindowPlatform {
   virtual void SetTranscriptViewLines(std::vector<std::string> Lines) = 0;
   // Hides the diagram's paint surface, shows the view and replaces its text by the two lines.
   virtual void ShowProgressText(const std::string& FirstLine, const std::string& SecondLine) = 0;
+  // The view's lines, then the progress text in their place (the replay's start): a platform
+  // that holds the lines as they are can hand them over instead of copying them.
+  virtual std::vector<std::string> TakeTranscriptViewLines(const std::string& FirstLine,
+                                                           const std::string& SecondLine) {
+    std::vector<std::string> Lines = TranscriptViewLines();
+    ShowProgressText(FirstLine, SecondLine);
+    return Lines;
+  }
   // Appends one "." to the second line of the progress text.
   virtual void AddProgressDot() = 0;
 
