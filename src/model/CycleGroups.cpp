@@ -306,6 +306,27 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
   std::vector<std::uint64_t> Scratch(Words);
   std::uint32_t Positions = 0;
 
+  // A step whose warrant, exceptions and undercutter warrants all lie outside the group is the
+  // same in every dialectical argument of its member that has it: without an index (when nobody
+  // counts the comparisons) it is built once and shared, which saves most of the objects of a
+  // group whose connections carry exceptions from outside.
+  std::vector<char> Shareable;
+  std::vector<PStep> SharedSteps;
+  if (!Index) {
+    Shareable.assign(static_cast<std::size_t>(G.Bits), 0);
+    SharedSteps.resize(static_cast<std::size_t>(G.Bits));
+    for (const std::vector<TStepRecipe>& Recipes : G.Steps)
+      for (const TStepRecipe& R : Recipes) {
+        const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
+        bool Outside = true;
+        for (int Slot = 1; Slot < SlotCount(R) && Outside; ++Slot) {
+          const int Node = SlotNode(K, R, Slot);
+          Outside = Node < 0 || PositionOf(Node) < 0;
+        }
+        Shareable[static_cast<std::size_t>(R.Bit)] = Outside;
+      }
+  }
+
   // The dialectical argument of member M with Set used, its children all built; with an index,
   // also what the comparisons need of it: its own, and what its children in the group hold.
   const auto Build = [&](int M, const std::uint64_t* Set) {
@@ -348,11 +369,19 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       };
       const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
       const TReasonConclusion& C = *K.Connection;
+      D->InitialDialecticalArguments.Add(Child(K.Reason));
+      PStep* Shared = nullptr;
+      if (!SharedSteps.empty() && Shareable[static_cast<std::size_t>(R.Bit)]) {
+        Shared = &SharedSteps[static_cast<std::size_t>(R.Bit)];
+        if (*Shared) {
+          D->Steps.Add(*Shared);
+          continue;
+        }
+      }
       auto T = std::make_shared<TStep>();
       T->Conclusion = D->Conclusion;
       T->Reason = C.Reason;
       T->ConnectionKind = C.ConnectionKind;
-      D->InitialDialecticalArguments.Add(Child(K.Reason));
       if (R.StepWarrantNode >= 0) {
         T->WarrantingDialecticalArgument = Child(R.StepWarrantNode);
         T->WarrantUnjustified =
@@ -373,6 +402,7 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
         T->UndercuttingDialecticalArguments.Add(
             Child(K.ExceptionNodes[static_cast<std::size_t>(J)]));
       }
+      if (Shared) *Shared = T;
       D->Steps.Add(std::move(T));
     }
     D->Status = EvaluateDialecticalArgument(*D, G.Types[static_cast<std::size_t>(M)]);
