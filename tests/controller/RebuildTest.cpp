@@ -149,13 +149,10 @@ class RebuildTest : public TranscriptTest {
     Replay(File);
     EXPECT_EQ(Shown, Everything(Line()));
   }
-  // The current stage is the stage the line before the rebuild had after Moves moves.
-  static bool TakenOver(const TArgumentationStage* Before) {
-    return Line().CurrentStage.get() == Before;
-  }
-  static const TArgumentationStage* StageAfter(int Moves) {
-    return Line().ArgumentationStages[Moves].get();
-  }
+  // The current stage is the very stage the line before the rebuild had (which the test holds,
+  // so that no new stage can take its place in memory).
+  static bool TakenOver(const PArgumentationStage& Before) { return Line().CurrentStage == Before; }
+  static PArgumentationStage StageAfter(int Moves) { return Line().ArgumentationStages[Moves]; }
 };
 
 TEST_F(RebuildTest, BackTakesOverTheStagesBeforeTheLastMoveAndShowsWhatAReplayShows) {
@@ -163,8 +160,8 @@ TEST_F(RebuildTest, BackTakesOverTheStagesBeforeTheLastMoveAndShowsWhatAReplaySh
   ASSERT_EQ(Moves, 12);
   // The defeating connection of the eleventh move comes back supporting from its entry, as from
   // the file: that move is made again, the ten before it are taken over.
-  const TArgumentationStage* Ten = StageAfter(10);
-  const TArgumentationStage* Eleven = StageAfter(11);
+  const PArgumentationStage Ten = StageAfter(10);
+  const PArgumentationStage Eleven = StageAfter(11);
   Core.StepBack();
   EXPECT_EQ(Line().ArgumentationMoves.Count(), Moves - 1);
   EXPECT_EQ(StageAfter(10), Ten);
@@ -176,7 +173,7 @@ TEST_F(RebuildTest, BackTakesOverTheStagesBeforeTheLastMoveAndShowsWhatAReplaySh
   ExpectAsReplayedAfresh();
 
   // Now every move but the last is taken over.
-  const TArgumentationStage* NowTen = StageAfter(10);
+  const PArgumentationStage NowTen = StageAfter(10);
   Core.StepBack();
   EXPECT_TRUE(TakenOver(NowTen));
   ExpectAsReplayedAfresh();
@@ -186,10 +183,10 @@ TEST_F(RebuildTest, ForwardTakesOverTheWholeLineAndMakesOneMoveMore) {
   Core.StepBack();
   Core.StepBack();
   const int Moves = Line().ArgumentationMoves.Count();
-  const TArgumentationStage* Before = StageAfter(Moves);
+  const PArgumentationStage Before = StageAfter(Moves);
   Core.StepForward();
   EXPECT_EQ(Line().ArgumentationMoves.Count(), Moves + 1);
-  EXPECT_EQ(Line().ArgumentationStages[Moves].get(), Before);
+  EXPECT_EQ(Line().ArgumentationStages[Moves], Before);
   // The defeating connection comes back supporting, as from the file.
   EXPECT_EQ(Line().CurrentStage->ReasonConclusions.Count(), 5);
   EXPECT_EQ(Line().CurrentStage->ReasonConclusions[4]->ConnectionKind, TConnectionKind::Supporting);
@@ -198,7 +195,7 @@ TEST_F(RebuildTest, ForwardTakesOverTheWholeLineAndMakesOneMoveMore) {
 
 TEST_F(RebuildTest, DeletionsTakeOverTheMovesBeforeTheFirstOneTheyChange) {
   Platform.Boxes.DefaultAnswer = TAnswer::Yes;
-  const TArgumentationStage* First = StageAfter(1);
+  const PArgumentationStage First = StageAfter(1);
   PStatement F;
   ASSERT_TRUE(Line().CurrentStage->SentenceIsStatementSentence("f", F));
   Core.RemoveStatement(*F);
@@ -207,7 +204,7 @@ TEST_F(RebuildTest, DeletionsTakeOverTheMovesBeforeTheFirstOneTheyChange) {
 
   Core.NewLineOfArgumentation();
   Replay(Argumentation());
-  const TArgumentationStage* Again = StageAfter(1);
+  const PArgumentationStage Again = StageAfter(1);
   const PReasonConclusion Cycle = Line().CurrentStage->ReasonConclusions[1];
   Core.RemoveReasonConclusion(*Cycle);
   EXPECT_EQ(StageAfter(1), Again);
@@ -227,7 +224,7 @@ TEST_F(RebuildTest, DeletionsTakeOverTheMovesBeforeTheFirstOneTheyChange) {
 
 TEST_F(RebuildTest, BackAfterALanguageSwitchReplaysEveryMoveInTheNewLanguage) {
   const int Moves = Line().ArgumentationMoves.Count();
-  const TArgumentationStage* Before = StageAfter(Moves - 1);
+  const PArgumentationStage Before = StageAfter(Moves - 1);
   State().Language = TLanguage::Dutch;
   Core.StepBack();
   EXPECT_FALSE(TakenOver(Before));
