@@ -206,6 +206,20 @@ QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font) {
   return Image;
 }
 
+QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font, int Scale) {
+  const QRect Whole = WholePicture(Picture);
+  QImage Image(Whole.size() * Scale, QImage::Format_RGB32);
+  if (Image.isNull()) return Image;
+  Image.fill(Qt::white);
+  constexpr double InchesPerMetre = 39.37;
+  Image.setDotsPerMeterX(static_cast<int>(ExportResolution * Scale * InchesPerMetre));
+  Image.setDotsPerMeterY(static_cast<int>(ExportResolution * Scale * InchesPerMetre));
+  QPainter Painter(&Image);
+  Painter.scale(Scale, Scale);
+  PaintDiagram(Painter, Picture, Font, Whole);
+  return Image;
+}
+
 bool WriteDiagramSvg(const TDiagramPicture& Picture, const QFont& Font, QIODevice& Device) {
   const QRect Whole = WholePicture(Picture);
   QSvgGenerator Generator;

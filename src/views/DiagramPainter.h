@@ -56,6 +56,9 @@ void PaintDiagram(QPainter& Painter, const TDiagramPicture& Picture, const QFont
 // The whole picture in a white image of the picture's size (at least 1 x 1 pixel, so that an
 // empty diagram still gives an image that can be saved).
 QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font);
+// The same at Scale times the size, drawn at that scale (not an enlarged bitmap), marked with
+// Scale times the screen's resolution so that it prints at the same size.
+QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font, int Scale);
 
 // The whole picture as an SVG document or a one-page PDF, sized in the picture's pixels at 96
 // dots per inch. False when the device could not be written.
