@@ -310,7 +310,8 @@ void TArgIntForm::BuildMainMenu() {
   ViewSeparator2 = AddSeparator(View1, "ViewSeparator2");
   ZoomIn1 = AddItem(View1, "ZoomIn1", "Zoom &in");
   // Ctrl+Plus with or without Shift, and Ctrl+= where Plus is Shift+=.
-  ZoomIn1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+  ZoomIn1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                         QKeySequence(Qt::CTRL | Qt::Key_Equal),
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
   ZoomOut1 = AddItem(View1, "ZoomOut1", "Zoom o&ut");
   ZoomOut1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus),

@@ -99,11 +99,12 @@ void TArgIntForm::SetZoom(int Percent, std::optional<QPoint> Anchor) {
   const QPoint At = Anchor.value_or(ScrollBox1->viewport()->rect().center());
   // The point under the anchor, as a place in a box of the picture (or in the whole picture),
   // which the new layout keeps even where it wraps the text anew.
-  const QPoint Before = DialArgsPaintBox->PicturePoint(
-      At + QPoint(Horizontal->value(), Vertical->value()));
+  const QPoint Before =
+      DialArgsPaintBox->PicturePoint(At + QPoint(Horizontal->value(), Vertical->value()));
   const TDiagramPicture& Old = DialArgsPaintBox->Picture();
   const TDiagramBox* Box = Old.BoxAt(Before.x(), Before.y());
-  const std::size_t BoxIndex = Box != nullptr ? static_cast<std::size_t>(Box - Old.Boxes.data()) : 0;
+  const std::size_t BoxIndex =
+      Box != nullptr ? static_cast<std::size_t>(Box - Old.Boxes.data()) : 0;
   const std::size_t BoxCount = Old.Boxes.size();
   double Fx = 0;
   double Fy = Old.Height > 0 ? static_cast<double>(Before.y()) / Old.Height : 0;
@@ -204,11 +205,13 @@ void TArgIntForm::StepFind(bool Next) {
     Find1Click();
     return;
   }
-  LogUserAction((Next ? "Find next: " : "Find previous: ") + FromQString(FindBar->FindEdit->text()));
+  LogUserAction((Next ? "Find next: " : "Find previous: ") +
+                FromQString(FindBar->FindEdit->text()));
   RunFind(false);
   const int Count = static_cast<int>(DialArgsPaintBox->MarkedBoxes().size());
   if (Count == 0) return;
-  FindCurrent = ((FindCurrent < 0 ? (Next ? -1 : 0) : FindCurrent) + (Next ? 1 : -1) + Count) % Count;
+  FindCurrent =
+      ((FindCurrent < 0 ? (Next ? -1 : 0) : FindCurrent) + (Next ? 1 : -1) + Count) % Count;
   DialArgsPaintBox->SetMarks(DialArgsPaintBox->MarkedBoxes(), FindCurrent);
   FindBar->ShowResult(FindCurrent, Count, State().Language);
   RevealFoundBox();
@@ -267,8 +270,8 @@ void TArgIntForm::RevealFoundBox() {
 // --- The file given at start-up -------------------------------------------------------------
 
 void TArgIntForm::SetStartupFile(const std::string& Path) {
-  StartupFile = Path.empty() ? std::string()
-                             : FromQString(QFileInfo(ToQString(Path)).absoluteFilePath());
+  StartupFile =
+      Path.empty() ? std::string() : FromQString(QFileInfo(ToQString(Path)).absoluteFilePath());
 }
 
 void TArgIntForm::OpenStartupFile() {

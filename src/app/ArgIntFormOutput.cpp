@@ -140,17 +140,16 @@ void TArgIntForm::PrintDrawing(QPrinter& Printer) {
       return;
     }
     const std::string Path = FromQString(Printer.outputFileName());
-    const std::optional<QByteArray> Bytes = DiagramPagesPdf(
-        Picture, DiagramFont(), PageHeading(), Printer.pageLayout(), Printer.resolution(), First,
-        Last);
+    const std::optional<QByteArray> Bytes =
+        DiagramPagesPdf(Picture, DiagramFont(), PageHeading(), Printer.pageLayout(),
+                        Printer.resolution(), First, Last);
     if (!Bytes) throw TPlatformError(UnableToWriteToMessage(Path));
     WriteDrawingFile(Path, *Bytes);
     return;
   }
   QPainter Painter;
   if (!Painter.begin(&Printer) ||
-      PaintDiagramPages(Painter, Printer, Picture, DiagramFont(), PageHeading(), First, Last) ==
-          0)
+      PaintDiagramPages(Painter, Printer, Picture, DiagramFont(), PageHeading(), First, Last) == 0)
     throw TPlatformError(UnableToWriteToMessage(FromQString(Printer.printerName())));
 }
 
@@ -166,8 +165,8 @@ void TArgIntForm::Print1Click() {
     return;
   }
   LogUserAction("Print to: " + FromQString(Printer.outputFormat() == QPrinter::PdfFormat
-                                                 ? Printer.outputFileName()
-                                                 : Printer.printerName()));
+                                               ? Printer.outputFileName()
+                                               : Printer.printerName()));
   PrintDrawing(Printer);
 }
 

@@ -18,13 +18,12 @@ namespace {
 // A widget is at most 16,777,215 pixels high: a zoomed drawing stops where its surface would be
 // taller.
 int HeightLimitAtZoom(int Percent) {
-  return Percent <= 100 ? DiagramHeightLimit
-                        : static_cast<int>(static_cast<long long>(DiagramHeightLimit) * 100 /
-                                           Percent);
+  return Percent <= 100
+             ? DiagramHeightLimit
+             : static_cast<int>(static_cast<long long>(DiagramHeightLimit) * 100 / Percent);
 }
 
 }  // namespace
-
 
 TDiagramPaintBox::TDiagramPaintBox(QWidget* Parent) : QWidget(Parent) {
   QPalette White = palette();
@@ -53,8 +52,7 @@ void TDiagramPaintBox::RenewMeasurer() {
 
 int TDiagramPaintBox::SurfaceHeight() const {
   const long long Height = Layout->Picture.Height;
-  return Zoom == 100 ? Layout->Picture.Height
-                     : static_cast<int>((Height * Zoom + 99) / 100);
+  return Zoom == 100 ? Layout->Picture.Height : static_cast<int>((Height * Zoom + 99) / 100);
 }
 
 void TDiagramPaintBox::SyncWidgetSize() {

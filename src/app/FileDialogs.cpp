@@ -46,7 +46,9 @@ void SetUpFileDialog(QFileDialog& Dialog, const TFileDialogRequest& Request,
       const std::string& Pattern = Patterns[static_cast<std::size_t>(Index)].Pattern;
       const std::size_t Dot = Pattern.find('.');
       const std::size_t End = Pattern.find(';');
-      if (Dot != std::string::npos) Dialog.setDefaultSuffix(ToQString(Pattern.substr(Dot + 1, End == std::string::npos ? End : End - Dot - 1)));
+      if (Dot != std::string::npos)
+        Dialog.setDefaultSuffix(
+            ToQString(Pattern.substr(Dot + 1, End == std::string::npos ? End : End - Dot - 1)));
     };
     QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, Follow);
   }

@@ -7,8 +7,7 @@
 namespace palaver {
 
 int RunPalaver(const std::string& ProgramDir, TArgIntFormServices Services,
-               const std::function<void(TArgIntForm&)>& Prepare,
-               const std::string& FileToOpen) {
+               const std::function<void(TArgIntForm&)>& Prepare, const std::string& FileToOpen) {
   TArgIntForm ArgIntForm(ProgramDir, Services);
   ArgIntForm.SetStartupFile(FileToOpen);
   const TTerminationSignals Signals([&ArgIntForm] { ArgIntForm.FormTerminate(); });

@@ -1,7 +1,7 @@
 #include "app/ScrollBox.h"
 
-#include <QPalette>
 #include <QContextMenuEvent>
+#include <QPalette>
 #include <QResizeEvent>
 #include <QWheelEvent>
 #include <algorithm>

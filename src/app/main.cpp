@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
   for (const QString& Argument : Arguments) {
     if (!OptionsEnd && Argument == QLatin1String("--")) {
       OptionsEnd = true;
-    } else if (!OptionsEnd && (Argument == QLatin1String("-h") ||
-                               Argument == QLatin1String("--help"))) {
+    } else if (!OptionsEnd &&
+               (Argument == QLatin1String("-h") || Argument == QLatin1String("--help"))) {
       std::fputs(Usage, stdout);
       return 0;
     } else if (!OptionsEnd && Argument.startsWith(QLatin1Char('-')) && Argument.size() > 1) {

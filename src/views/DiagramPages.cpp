@@ -48,8 +48,11 @@ std::vector<TPageSlice> PageSlices(const TDiagramPicture& Picture, int SliceHeig
                            [](const auto& A, const auto& B) { return A.first < B.first; });
       if (After != Spans.begin()) {
         const auto& Span = *std::prev(After);
-        // Cut above the span when that still leaves something on this page.
-        if (Span.first < Cut && Cut < Span.second && Span.first > Top) Cut = Span.first;
+        // Cut above the span when that still leaves something on this page, unless the span
+        // would not fit on a page of its own either.
+        if (Span.first < Cut && Cut < Span.second && Span.first > Top &&
+            Span.second - Span.first <= SliceHeight)
+          Cut = Span.first;
       }
     }
     Slices.push_back({Top, Cut});

@@ -94,9 +94,9 @@ class StartupTest : public QObject {
       QVERIFY2(!Control->isVisible(), Name);
     }
     // "&Print..." is a command now; the print dialog covers "P&rint Setup...".
-    for (const char* Name : {"PrintSetup1", "ProsCons1",
-                             "ArgueSeparator1", "Back1", "Forward1", "Reasons1", "ViewSeparator1",
-                             "Options1", "SwitchLanguageMenuItem", "Contents1", "HelpSeparator1"}) {
+    for (const char* Name :
+         {"PrintSetup1", "ProsCons1", "ArgueSeparator1", "Back1", "Forward1", "Reasons1",
+          "ViewSeparator1", "Options1", "SwitchLanguageMenuItem", "Contents1", "HelpSeparator1"}) {
       auto* Item = Form.findChild<QAction*>(QString::fromLatin1(Name));
       QVERIFY2(Item != nullptr, Name);
       QVERIFY2(!Item->isVisible(), Name);
@@ -104,9 +104,9 @@ class StartupTest : public QObject {
     QStringList Visible;
     for (QAction* Item : Form.File1->actions())
       if (Item->isVisible()) Visible << (Item->isSeparator() ? QStringLiteral("-") : Item->text());
-    QCOMPARE(Visible, QStringList({"&New", "&Open...", "&Append...", "-", "&Save", "Save &As...",
-                                   "-", "&Export diagram...", "&Print...", "Print pre&view...",
-                                   "-", "E&xit"}));
+    QCOMPARE(Visible,
+             QStringList({"&New", "&Open...", "&Append...", "-", "&Save", "Save &As...", "-",
+                          "&Export diagram...", "&Print...", "Print pre&view...", "-", "E&xit"}));
     QStringList Menus;
     for (QAction* Menu : Form.menuBar()->actions())
       Menus << Menu->text();
