@@ -55,10 +55,12 @@ TFileDialogOptions ExportDialogOptions() {
   return Options;
 }
 
-// The line's file name without its directory and extension, for a file made from it.
+// The line's file name without its directory and extension, for a file made from it; a line
+// never saved has none of its own.
 std::string BaseName() {
   const auto& Line = State().LineOfArgumentation;
-  std::string Name = FileNamePart(Line ? Line->FileName : std::string());
+  if (!Line || Line->FileName == "New.lin") return "diagram";
+  std::string Name = FileNamePart(Line->FileName);
   if (const std::size_t Dot = Name.rfind('.'); Dot != std::string::npos && Dot > 0)
     Name.resize(Dot);
   return Name.empty() ? "diagram" : Name;

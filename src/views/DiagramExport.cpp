@@ -107,7 +107,7 @@ int PaintDiagramPages(QPainter& Painter, QPagedPaintDevice& Device, const TDiagr
       Painter.scale(Scale, Scale);
       Painter.translate(0, -Slice.Top);
       PaintDiagram(Painter, Picture, PaintFont,
-                   QRect(0, Slice.Top, std::max(Picture.Width, 1), Slice.Bottom - Slice.Top));
+                   QRect(0, Slice.Top, std::max(Picture.Width, 1), Slice.Bottom - Slice.Top), 0);
       Painter.restore();
     }
   }
