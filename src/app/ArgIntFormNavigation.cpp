@@ -97,6 +97,7 @@ void TArgIntForm::SetZoom(int Percent, std::optional<QPoint> Anchor) {
   QScrollBar* Vertical = ScrollBox1->verticalScrollBar();
   QScrollBar* Horizontal = ScrollBox1->horizontalScrollBar();
   const QPoint At = Anchor.value_or(ScrollBox1->viewport()->rect().center());
+  const bool AtTop = Vertical->value() == Vertical->minimum();
   // The point under the anchor, as a place in a box of the picture (or in the whole picture),
   // which the new layout keeps even where it wraps the text anew.
   const QPoint Before =
@@ -139,6 +140,8 @@ void TArgIntForm::SetZoom(int Percent, std::optional<QPoint> Anchor) {
   } else {
     After = QPoint(0, static_cast<int>(std::lround(Fy * DialArgsPaintBox->SurfaceHeight())));
   }
+  // Zoomed from the keyboard at the top of the drawing, the view stays at its top.
+  if (!Anchor && AtTop) After.setY(At.y());
   Vertical->setValue(std::clamp(After.y() - At.y(), Vertical->minimum(), Vertical->maximum()));
   Horizontal->setValue(
       std::clamp(After.x() - At.x(), Horizontal->minimum(), Horizontal->maximum()));

@@ -158,6 +158,8 @@ void TArgIntForm::PrintDrawing(QPrinter& Printer) {
 void TArgIntForm::Print1Click() {
   LogUserAction("Print (menu)");
   QPrinter Printer(QPrinter::HighResolution);
+  // Names the print job, and the file a print to a file proposes.
+  Printer.setDocName(ToQString(BaseName()));
   QPrintDialog Dialog(&Printer, this);
   Dialog.setOption(QAbstractPrintDialog::PrintToFile, State().SavingAllowed);
   Dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -175,6 +177,7 @@ void TArgIntForm::Print1Click() {
 void TArgIntForm::PrintPreview1Click() {
   LogUserAction("Print preview (menu)");
   QPrinter Printer(QPrinter::HighResolution);
+  Printer.setDocName(ToQString(BaseName()));
   Printer.setPageLayout(DefaultPageLayout());
   QPrintPreviewDialog Dialog(&Printer, this);
   Dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
