@@ -215,7 +215,7 @@ void TArgIntForm::StepFind(bool Next) {
   if (Count == 0) return;
   FindCurrent =
       ((FindCurrent < 0 ? (Next ? -1 : 0) : FindCurrent) + (Next ? 1 : -1) + Count) % Count;
-  DialArgsPaintBox->SetMarks(DialArgsPaintBox->MarkedBoxes(), FindCurrent);
+  DialArgsPaintBox->SetCurrentMark(FindCurrent);
   FindBar->ShowResult(FindCurrent, Count, State().Language);
   RevealFoundBox();
 }

@@ -102,6 +102,11 @@ void TDiagramPaintBox::SetMarks(std::vector<std::size_t> Boxes, int CurrentBox) 
   update();
 }
 
+void TDiagramPaintBox::SetCurrentMark(int CurrentBox) {
+  Current = CurrentBox;
+  update();
+}
+
 void TDiagramPaintBox::AfterDrawing() {
   ++Drawings;
   Marked.clear();
@@ -190,17 +195,19 @@ void TDiagramPaintBox::paintEvent(QPaintEvent* Event) {
     Painter.scale(Scale, Scale);
     PaintDiagram(Painter, Layout->Picture, font(), QRect(Left, Top, Right - Left, Bottom - Top));
   }
-  PaintMarks(Painter);
+  const QPoint From = PicturePoint(Event->rect().topLeft());
+  const QPoint To = PicturePoint(Event->rect().bottomRight());
+  PaintMarks(Painter, TDiagramRect{From.x() - 4, From.y() - 4, To.x() + 5, To.y() + 5});
 }
 
-void TDiagramPaintBox::PaintMarks(QPainter& Painter) const {
+void TDiagramPaintBox::PaintMarks(QPainter& Painter, const TDiagramRect& Exposed) const {
   if (Marked.empty()) return;
   // A ring just outside each box found, in the gap between the rows; the current one wider.
   const auto& Boxes = Layout->Picture.Boxes;
   Painter.setRenderHint(QPainter::Antialiasing, false);
   Painter.setBrush(Qt::NoBrush);
   for (std::size_t I = 0; I < Marked.size(); ++I) {
-    if (Marked[I] >= Boxes.size()) continue;
+    if (Marked[I] >= Boxes.size() || !Boxes[Marked[I]].Bounds.Intersects(Exposed)) continue;
     const bool IsCurrent = static_cast<int>(I) == Current;
     const TDiagramRect& B = Boxes[Marked[I]].Bounds;
     Painter.setPen(QPen(IsCurrent ? QColor(255, 102, 0) : QColor(255, 196, 0), IsCurrent ? 2 : 1));

@@ -48,6 +48,7 @@ class TDiagramPaintBox final : public QWidget {
   // The boxes a search found (indices into the picture's Boxes), ringed over the picture, and
   // the one it is at, ringed more strongly; -1 for none. Drawing anew clears them.
   void SetMarks(std::vector<std::size_t> Boxes, int Current);
+  void SetCurrentMark(int Current);
   const std::vector<std::size_t>& MarkedBoxes() const { return Marked; }
   int CurrentMark() const { return Current; }
   // Counts the drawings, so that what was computed from one picture is known to be stale.
@@ -81,7 +82,8 @@ class TDiagramPaintBox final : public QWidget {
   void SyncWidgetSize();
 
   // Where the marks of a search are painted, on top of the picture.
-  void PaintMarks(QPainter& Painter) const;
+  // Exposed is in the picture's pixels.
+  void PaintMarks(QPainter& Painter, const TDiagramRect& Exposed) const;
   void AfterDrawing();
 
   int ScreenWidth = 0;
