@@ -9,9 +9,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <filesystem>
 
@@ -168,12 +172,51 @@ class DrawingOutTest : public QObject {
                 .contains(QStringLiteral("copied")));
     QCOMPARE(Run.LoggedSinceShow().back(), std::string("Copy diagram"));
 
-    // The context menu holds it, with the other ways out and the view's commands.
+    // The Menu key opens the drawing's context menu: it holds Copy, the other ways out and the
+    // view's commands.
     QStringList Items;
-    for (QAction* Item : Form.DiagramPopupMenu->actions())
-      Items << (Item->isSeparator() ? QStringLiteral("-") : Item->text());
+    QTimer::singleShot(100, [&Items] {
+      if (auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* Item : Menu->actions())
+          Items << (Item->isSeparator() ? QStringLiteral("-") : Item->text());
+        Menu->close();
+      }
+    });
+    QContextMenuEvent Key(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                          Form.DialArgsPaintBox->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Form.DialArgsPaintBox, &Key);
     QCOMPARE(Items, QStringList({"&Copy diagram", "&Export diagram...", "&Print...", "-",
                                  "Zoom &in", "Zoom o&ut", "Normal si&ze", "-", "&Find..."}));
+    QCOMPARE(Run.LoggedSinceShow().back(), std::string("Diagram context menu"));
+  }
+
+  void printAndItsPreviewShowTheDrawingsPages() {
+    TDrawingRun Run;
+    TArgIntForm& Form = Run.Window();
+    MakeTallLine(Form, 70);
+    int Pages = 0;
+    WhenOpen<QPrintPreviewDialog>([&Pages](QPrintPreviewDialog& Dialog) {
+      auto* Preview = Dialog.findChild<QPrintPreviewWidget*>();
+      if (Preview != nullptr) Pages = Preview->pageCount();
+      Dialog.reject();
+    });
+    Form.PrintPreview1->trigger();
+    QCOMPARE(Pages, 2);
+    bool Opened = false;
+    bool ToFile = false;
+    WhenOpen<QPrintDialog>([&](QPrintDialog& Dialog) {
+      Opened = true;
+      ToFile = Dialog.testOption(QAbstractPrintDialog::PrintToFile);
+      Dialog.reject();
+    });
+    // (The preview's closing leaves no window active here: the item itself, and its key.)
+    Form.Print1->trigger();
+    QCOMPARE(Form.Print1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QVERIFY(Opened);
+    QVERIFY(ToFile);
+    QCOMPARE(Run.LoggedSinceShow().back(), std::string("Print (menu)"));
+    const TLines Logged = Run.LoggedSinceShow();
+    QCOMPARE(std::count(Logged.begin(), Logged.end(), std::string("Print preview (menu)")), 1L);
   }
 
   void withoutSavingNoFileIsWrittenButPaperStays() {
@@ -186,6 +229,18 @@ class DrawingOutTest : public QObject {
     QVERIFY(Form.PrintPreview1->isEnabled());
     QTest::keyClick(&Form, Qt::Key_E, Qt::ControlModifier);
     QVERIFY(Run.FilterDialogs.Shown.empty());
+
+    // The print dialog offers no file to print to.
+    bool Opened = false;
+    bool ToFile = true;
+    WhenOpen<QPrintDialog>([&](QPrintDialog& Dialog) {
+      Opened = true;
+      ToFile = Dialog.testOption(QAbstractPrintDialog::PrintToFile);
+      Dialog.reject();
+    });
+    Form.Print1->trigger();
+    QVERIFY(Opened);
+    QVERIFY(!ToFile);
 
     const std::string File = Run.Dir.File("smuggled.pdf");
     QPrinter Printer;
