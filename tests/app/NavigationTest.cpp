@@ -10,6 +10,7 @@
 #include "DrawingOutTestSupport.h"
 #include "app/DiagramPaintBox.h"
 #include "app/FindBar.h"
+#include "app/LegendForm.h"
 #include "app/ScrollBox.h"
 #include "views/DiagramLegend.h"
 
@@ -215,7 +216,12 @@ class NavigationTest : public QObject {
     Form.FindBar->FindEdit->setText(QStringLiteral("tall"));
     QCOMPARE(Form.FindBar->ResultLabel->text(), QStringLiteral("1 van 3"));
     // The legend tells how to zoom and find.
-    QVERIFY(QString::fromStdString(LegendNavigation(TLanguage::Dutch)).contains("Ctrl+F"));
+    Form.Legend1->trigger();
+    QVERIFY(Form.LegendForm != nullptr);
+    QCOMPARE(Form.LegendForm->NavigationLabel->text(),
+             QString::fromStdString(LegendNavigation(TLanguage::Dutch)));
+    QVERIFY(Form.LegendForm->NavigationLabel->text().contains(QStringLiteral("Ctrl+F zoekt")));
+    Form.LegendForm->close();
   }
 
   void aFileNamedAtStartUpOpensAsOpenDoes() {
