@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -94,6 +93,11 @@ int TArgIntForm::Zoom() const {
 void TArgIntForm::SetZoom(int Percent, std::optional<QPoint> Anchor) {
   Percent = std::clamp(Percent, ZoomSteps.front(), ZoomSteps.back());
   if (Percent == Zoom()) return;
+  // Without a drawing in sight the zoom waits for the next one.
+  if (!DrawingVisible()) {
+    DialArgsPaintBox->SetZoomPercent(Percent);
+    return;
+  }
   QScrollBar* Vertical = ScrollBox1->verticalScrollBar();
   QScrollBar* Horizontal = ScrollBox1->horizontalScrollBar();
   const QPoint At = Anchor.value_or(ScrollBox1->viewport()->rect().center());
