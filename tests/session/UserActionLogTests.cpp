@@ -8,20 +8,15 @@
 #include "TemporaryDirectory.h"
 #include "session/MessageBoxes.h"
 #include "session/ProgramState.h"
+#include "support/FixedClock.h"
 
 namespace palaver {
 namespace {
 
+using test::TFixedClock;
 using testing::ReadBytes;
 using testing::TTemporaryDirectory;
 using testing::WriteBytes;
-
-class TFixedClock : public TClock {
- public:
-  std::string Time = "09:05:07";
-  std::string TimeText() const override { return Time; }
-  std::string DateText() const override { return "31-12-2024"; }
-};
 
 class TRecordingBoxes : public TMessageBoxes {
  public:
@@ -41,6 +36,8 @@ class UserActionLog : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState();
+    Clock.Time = "09:05:07";
+    Clock.Date = "31-12-2024";
     SetLogServices(&Clock, &Boxes);
     State().LoggingOn = true;
   }
