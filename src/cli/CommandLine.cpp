@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/EvaluationJson.h"
+#include "cli/JsonWriter.h"
+#include "model/GroupedDigits.h"
 #include "views/DiagramLayout.h"
 
 namespace palaver {
@@ -397,6 +400,21 @@ class TCommandParser {
 // Usage lines are wrapped before an item that would take them past this column.
 constexpr std::size_t UsageWidth = 87;
 
+// The help's figures, from the constants they describe.
+std::string WithFigures(std::string Text) {
+  const std::pair<std::string_view, std::string> Figures[] = {
+      {"{width}", std::to_string(StartupSurfaceWidth)},
+      {"{indent_levels}", std::to_string(MaxJsonIndentLevels)},
+      {"{indent_blanks}", std::to_string(2 * MaxJsonIndentLevels)},
+      {"{tree_bytes}", GroupedDigits(JsonTreeByteLimit, TLanguage::English)},
+      {"{tree_byte_count}", std::to_string(JsonTreeByteLimit)},
+  };
+  for (const auto& [Name, Figure] : Figures)
+    for (std::size_t At = Text.find(Name); At != std::string::npos; At = Text.find(Name, At))
+      Text.replace(At, Name.size(), Figure);
+  return Text;
+}
+
 unsigned CommandBitOf(std::string_view Command) {
   return Command == RenderCommand ? ForRender : Command == ExportCommand ? ForExport : ForEvaluate;
 }
@@ -516,11 +534,11 @@ Commands:
 constexpr std::string_view OverviewClosing =
     R"(
 Dialectical arguments share their parts, so written out in full they can be far larger than
-what they are made of: the JSON's trees stop after 250,000 nodes, and the object then ends
-with "cut": {"limit": 250000, "total": N}. A move whose evaluation would pass Palaver's
-limit (300,000 dialectical arguments for the statements on cycles of reasons) is not made:
-the replay stops before it, its lines and all after them stay as the forward lines, and the
-output shows the stage reached.
+what they are made of: the JSON's trees stop once they have taken {tree_bytes} bytes, and the
+object then ends with "cut" (see 'palaver-cli evaluate --help'). A move whose evaluation
+would pass Palaver's limit (300,000 dialectical arguments for the statements on cycles of
+reasons) is not made: the replay stops before it, its lines and all after them stay as the
+forward lines, and the output shows the stage reached.
 
 Exit status: 0 done, 1 a file could not be read or written, 2 the command line is wrong,
 3 the replay stopped at a move past an evaluation limit (the message is on standard error).
@@ -534,8 +552,16 @@ moves, statements, connections, arguments, maximal_dialectical_arguments,
 forward_lines and transcript (the lines a Save would write). Lists are in the
 stage's order. Text is UTF-8; a byte that is not part of valid UTF-8 is written as
 the Latin-1 character of that byte. The layout is fixed: two spaces of indentation
-per level, one member or element per line, "key": value with one blank, empty lists
-as [] and a newline at the end, so equal lines give equal bytes.
+per level down to level {indent_levels} (deeper lines are indented as that one's, {indent_blanks} spaces),
+one member or element per line, "key": value with one blank, empty lists as [] and
+a newline at the end, so equal lines give equal bytes.
+
+The trees (arguments and maximal_dialectical_arguments) share their parts in Palaver
+and can be far larger written out. They begin no node once they have taken {tree_bytes}
+bytes: their lists then end early, a dialectical argument that must stand somewhere is
+null, and the object ends with "cut": {"byte_limit": {tree_byte_count}, "nodes_written": M,
+"nodes_in_full": N}, M and N counting argument and dialectical-argument nodes. The rest
+of the output is as large as the line of argumentation itself.
 
 )";
 
@@ -581,10 +607,8 @@ std::string HelpText(const std::string& Topic) {
   else if (Topic == ExportCommand)
     Text = UsageLine(Topic, Indent) + std::string(ExportIntro) + OptionsHelp(Topic);
   else
-    return std::string(OverviewIntro) + OverviewOptions() + std::string(OverviewClosing);
-  const std::size_t At = Text.find("{width}");
-  if (At != std::string::npos) Text.replace(At, 7, std::to_string(StartupSurfaceWidth));
-  return Text;
+    Text = std::string(OverviewIntro) + OverviewOptions() + std::string(OverviewClosing);
+  return WithFigures(std::move(Text));
 }
 
 std::string UsageText(const std::string& Command) {
