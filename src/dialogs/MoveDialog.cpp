@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -176,6 +177,21 @@ void TMoveDialog::PresetType(const TDialogComboBox& Box, TRadioGroup& Group) {
   for (const PStatement& S : State().LineOfArgumentation->CurrentStage->Statements) {
     if (S->Sentence == Text) Group.SetItemIndex(S->StatementType == TStatementType::Issue ? 0 : 1);
   }
+}
+
+bool TMoveDialog::SentencesFit(const std::vector<TSentenceToCheck>& Sentences) {
+  for (const TSentenceToCheck& S : Sentences) {
+    if (FitsTranscriptLine(S.Sentence)) continue;
+    Core.MessageBoxes().Warning(SentenceTooLongText(State().Language, S.Role, S.Sentence.size()));
+    LogUserAction(SentenceTooLongMessage);
+    if (S.Box != nullptr) {
+      S.Box->setFocus(Qt::OtherFocusReason);
+      // Entering the box selects its text; a key pressed now must not replace the paragraph.
+      if (QLineEdit* Edit = S.Box->lineEdit()) Edit->end(false);
+    }
+    return false;
+  }
+  return true;
 }
 
 TStatementType TMoveDialog::TypeOfItem(const TRadioGroup& Group) {

@@ -102,6 +102,8 @@ void TStatementForm::StatementTypeRadioGroupClick() {
 
 void TStatementForm::OKButtonClick() {
   LogUserAction("OK (button)");
+  if (!SentencesFit({{TSentenceRole::Statement, StatementComboBox->Sentence(), StatementComboBox}}))
+    return;
   MarkToClose(Accepted);
   // The outcome does not matter: a refused move closes the dialog all the same.
   Core.StatementMove(

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QStringList>
@@ -119,6 +120,12 @@ inline void Type(const QString& Text) {
 
 inline void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
   QTest::keyClick(Focused(), Key, Modifiers);
+}
+
+// Pastes the text into the focused control with the keyboard, as a user brings in a paragraph.
+inline void Paste(const QString& Text) {
+  QGuiApplication::clipboard()->setText(Text);
+  Press(Qt::Key_V, Qt::ControlModifier);
 }
 
 // Clicks within what the control shows: a check box or radio item stretched by its layout

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <optional>
@@ -102,6 +103,41 @@ class ExceptionFormTest : public QObject {
                           "  !: (THE STATEMENT THAT e, IS AN EXCEPTION TO THE RULE THAT, IF a, "
                           "THEN b)",
                           ""}));
+  }
+
+  void aSentenceALineWouldCutIsRefusedInItsOwnBox() {
+    OpenForm();
+    Type("e");
+    Press(Qt::Key_Tab);
+    Type("c");
+    Press(Qt::Key_Tab);
+    Paste(QString(4092, QChar('r')));
+    Click(Form->AddUndercutterWarrantAsAssumptionCheckBox);
+    World->SkipLog();
+    Click(Form->OKButton);
+    QVERIFY(Form->isVisible());
+    QCOMPARE(World->NewLogLines(),
+             (QStringList{"Undercutter warrant: add as assumption (groupbox)", "OK (button)",
+                          "Message: Sentence too long; Answer: OK"}));
+    QVERIFY(World->Platform.Boxes.Shown.back().Text.starts_with(
+        "\r\nThe reason is too long to be saved: 4,092 characters,"));
+    QCOMPARE(World->Moves(), 0);
+    // The focus is back in the reason's box, with nothing selected that a key would replace.
+    QVERIFY(Form->ReasonComboBox->isAncestorOf(Focused()));
+    QVERIFY(!Form->ReasonComboBox->lineEdit()->hasSelectedText());
+
+    // A reason that fits still makes an undercutter warrant that does not.
+    Press(Qt::Key_A, Qt::ControlModifier);
+    Paste(QString(4050, QChar('r')));
+    Click(Form->OKButton);
+    QVERIFY(Form->isVisible());
+    QVERIFY(World->Platform.Boxes.Shown.back().Text.starts_with(
+        "\r\nThe undercutter warrant would be too long to be saved: 4,119 characters,"));
+    QCOMPARE(World->Moves(), 0);
+    Click(Form->AddUndercutterWarrantAsAssumptionCheckBox);
+    Click(Form->OKButton);
+    QVERIFY(!Form->isVisible());
+    QCOMPARE(World->Moves(), 1);
   }
 
   void presetsFollowTheExceptionAndTheReasonButNotTheConclusion() {
