@@ -228,9 +228,9 @@ void TExceptionForm::OKButtonClick() {
   // Every sentence that OK would write must fit, the warrant asked for too, before anything is
   // made: OK does all it was asked or nothing.
   std::vector<TSentenceToCheck> Sentences{
-      {TSentenceRole::Exception, Exception->Sentence, ExceptionComboBox},
-      {TSentenceRole::Conclusion, Connection->Conclusion->Sentence, ConclusionComboBox},
-      {TSentenceRole::Reason, Connection->Reason->Sentence, ReasonComboBox}};
+      {TSentenceRole::Exception, Exception->Sentence},
+      {TSentenceRole::Conclusion, Connection->Conclusion->Sentence},
+      {TSentenceRole::Reason, Connection->Reason->Sentence}};
   if (AsIssue || AsAssumption) Sentences.push_back({TSentenceRole::UndercutterWarrant, Warrant});
   if (!SentencesFit(Sentences)) return;
   MarkToClose(Accepted);

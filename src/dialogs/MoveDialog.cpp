@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -184,11 +183,6 @@ bool TMoveDialog::SentencesFit(const std::vector<TSentenceToCheck>& Sentences) {
     if (FitsTranscriptLine(S.Sentence)) continue;
     Core.MessageBoxes().Warning(SentenceTooLongText(State().Language, S.Role, S.Sentence.size()));
     LogUserAction(SentenceTooLongMessage);
-    if (S.Box != nullptr) {
-      S.Box->setFocus(Qt::OtherFocusReason);
-      // Entering the box selects its text; a key pressed now must not replace the paragraph.
-      if (QLineEdit* Edit = S.Box->lineEdit()) Edit->end(false);
-    }
     return false;
   }
   return true;

@@ -79,17 +79,15 @@ class TMoveDialog : public QDialog {
   // Type preset: the item of the statement whose sentence equals the text exactly; a text
   // matching no statement leaves the selection as it is.
   static void PresetType(const TDialogComboBox& Box, TRadioGroup& Group);
-  // A sentence that OK would put into the line, and the combo box it comes from (none for a
-  // warrant that the dialog builds).
+  // A sentence that OK would put into the line: one the user typed or picked, or a warrant.
   struct TSentenceToCheck {
     TSentenceRole Role;
     std::string Sentence;
-    TDialogComboBox* Box = nullptr;
   };
   // True when every sentence fits a line of a line-of-argumentation file, so that a save and
   // reopen gives it back whole. Otherwise the first that does not is refused with a notice, logged
-  // as the line's messages are: OK makes nothing, the dialog stays open as the user left it, and
-  // the focus goes to that sentence's box with the cursor at its end.
+  // as the line's messages are: OK makes nothing and the dialog stays open as the user left it,
+  // the focus and the text's cursor included.
   bool SentencesFit(const std::vector<TSentenceToCheck>& Sentences);
   // Item 0 stands for Issue, item 1 for Assumption.
   static TStatementType TypeOfItem(const TRadioGroup& Group);

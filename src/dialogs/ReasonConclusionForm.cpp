@@ -194,8 +194,8 @@ void TReasonConclusionForm::OKButtonClick() {
   // Every sentence that OK would write must fit, the warrant asked for too, before anything is
   // made: OK does all it was asked or nothing.
   std::vector<TSentenceToCheck> Sentences{
-      {TSentenceRole::Conclusion, Connection->Conclusion->Sentence, ConclusionComboBox},
-      {TSentenceRole::Reason, Connection->Reason->Sentence, ReasonComboBox}};
+      {TSentenceRole::Conclusion, Connection->Conclusion->Sentence},
+      {TSentenceRole::Reason, Connection->Reason->Sentence}};
   if (AsIssue || AsAssumption) Sentences.push_back({TSentenceRole::StepWarrant, Warrant});
   if (!SentencesFit(Sentences)) return;
   MarkToClose(Accepted);

@@ -209,7 +209,7 @@ class StatementFormTest : public QObject {
                          "four.) "));
     QCOMPARE(World->Moves(), 0);
 
-    // The cursor stands at the end of the text, so a key takes off one character, not all.
+    // The focus and the cursor are where they were, at the end of the text.
     Press(Qt::Key_Backspace);
     Paragraph.chop(1);
     QCOMPARE(Form->StatementComboBox->currentText(), Paragraph);
