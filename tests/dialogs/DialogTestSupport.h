@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QStringList>
 #include <QStyle>
@@ -109,6 +110,12 @@ inline void Type(const QString& Text) {
 
 inline void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
   QTest::keyClick(Focused(), Key, Modifiers);
+}
+
+// Pastes the text into the focused control with the keyboard, as a user brings in a paragraph.
+inline void Paste(const QString& Text) {
+  QGuiApplication::clipboard()->setText(Text);
+  Press(Qt::Key_V, Qt::ControlModifier);
 }
 
 // Opens the list with a click on the combo box's arrow and takes the item with the keyboard.
