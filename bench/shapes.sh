@@ -3,7 +3,8 @@
 # as a whole process: `palaver-cli evaluate FILE` of the program and of the reference model side
 # by side, wall time and peak memory (median of three runs for the program; the reference once,
 # stopped after 60 s), with what the program met: nothing, a cut of its JSON (the trees written
-# out stop at their node limit) or an evaluation limit (exit status 3, the replay stopped).
+# out stop at their byte limit; the nodes written are shown) or an evaluation limit (exit status
+# 3, the replay stopped).
 #
 #   bench/shapes.sh [BUILD_DIR] [SHAPE...]   (an optimised build with tests, e.g. build/dev)
 #
@@ -62,7 +63,8 @@ for shape in "${shapes[@]}"; do
   elif [[ $status == timeout ]]; then
     met="> 60 s"
   elif grep -q '"cut": {' "$work/out.json"; then
-    met="JSON cut at $(sed -n 's/.*"limit": \([0-9]*\).*/\1/p' "$work/out.json" | tail -1) nodes"
+    written=$(sed -n 's/.*"nodes_written": \([0-9]*\).*/\1/p' "$work/out.json" | tail -1)
+    met="JSON cut at $written nodes"
   fi
   read -r ref_seconds ref_megabytes ref_status < <(run_once 60 "$reference" evaluate "$file")
   if [[ $ref_status == timeout ]]; then

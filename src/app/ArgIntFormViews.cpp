@@ -1,4 +1,4 @@
-// The views of the scroll area: showing one hides the others and puts its speed button down.
+// The main window's views: the scroll area's contents and the speed buttons that choose them.
 
 #include <QAction>
 #include <QTextEdit>
