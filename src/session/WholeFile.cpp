@@ -77,11 +77,7 @@ std::optional<std::string> ReadWholeFile(const std::string& Path) {
 bool ReplaceFileSafely(const std::string& Path, std::string_view Bytes) {
   const fs::path Target = FollowLinks(Path);
   // A hidden name beside the target, made unique by mkstemp, which also creates the file.
-  // (Built by appending: GCC 12 at -O3 warns falsely about "." + a string.)
-  std::string Hidden = ".";
-  Hidden += Target.filename().string();
-  Hidden += ".XXXXXX";
-  fs::path Pattern = Target.parent_path() / Hidden;
+  fs::path Pattern = Target.parent_path() / ("." + Target.filename().string() + ".XXXXXX");
   std::string Temporary = Pattern.string();
   const int File = ::mkstemp(Temporary.data());
   if (File < 0) return false;
