@@ -19,8 +19,17 @@ using namespace palaver::guitest;
 
 namespace {
 
+// What the surface paints, in the screen's device pixels (twice the logical ones on a screen
+// scaled twice).
 QImage Painted(TArgIntForm& Form) {
   return Form.DialArgsPaintBox->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The colour of the first device pixel of logical pixel (X, Y): a line one logical pixel wide
+// always covers it, even where the drawing is shrunk to lines one device pixel wide.
+QColor PixelAt(const QImage& Image, int X, int Y) {
+  const qreal Ratio = Image.devicePixelRatio();
+  return QColor(Image.pixel(static_cast<int>(X * Ratio), static_cast<int>(Y * Ratio)));
 }
 
 int TallestBox(TArgIntForm& Form) {
@@ -94,7 +103,7 @@ class NavigationTest : public QObject {
       QVERIFY(std::abs(Box.height() - First.height() * Percent / 100) <= 2);
       const QImage Zoomed = Painted(Form);
       // Drawn at that scale: the frame's colour is where the scaled frame is.
-      QCOMPARE(QColor(Zoomed.pixel(Box.left(), Box.center().y())), QColor(0, 128, 128));
+      QCOMPARE(PixelAt(Zoomed, Box.left(), Box.center().y()), QColor(0, 128, 128));
     }
     // The wider layout at 50 % puts the long sentence on fewer lines than at 100 %.
     QCOMPARE(TallestBox(Form), 22);
@@ -186,7 +195,7 @@ class NavigationTest : public QObject {
     const QImage Image = Painted(Form);
     const QRect Box = Form.DialArgsPaintBox->ScreenRect(
         Form.DialArgsPaintBox->Picture().Boxes[static_cast<std::size_t>(Form.FoundBox())].Bounds);
-    QCOMPARE(QColor(Image.pixel(Box.left() - 2, Box.center().y())), QColor(255, 102, 0));
+    QCOMPARE(PixelAt(Image, Box.left() - 2, Box.center().y()), QColor(255, 102, 0));
 
     Form.FindBar->FindEdit->setText(QStringLiteral("rechtbank"));
     QCOMPARE(Form.FindBar->ResultLabel->text(),
