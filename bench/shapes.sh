@@ -3,8 +3,9 @@
 # as a whole process: `palaver-cli evaluate FILE` of the program, of another build of it (e.g.
 # today's release, with --baseline) and of its reference model side by side: wall time and peak
 # memory (median of three runs for the program and the baseline; the reference once, stopped
-# after 60 s), what the program met (nothing, a cut of its JSON, or an evaluation limit: exit
-# status 3, the replay stopped), and whether its output is the reference's, byte for byte.
+# after 60 s), what the program met (nothing, a cut of its JSON: the trees written out stop at
+# their byte limit and the nodes written are shown, or an evaluation limit: exit status 3, the
+# replay stopped), and whether its output is the reference's, byte for byte.
 #
 #   bench/shapes.sh [--cli PALAVER_CLI] [--baseline PALAVER_CLI] [BUILD_DIR] [SHAPE...]
 #
@@ -91,7 +92,8 @@ for shape in "${shapes[@]}"; do
   elif [[ $status == timeout ]]; then
     met="> 60 s"
   elif grep -q '"cut": {' "$work/out.json"; then
-    met="JSON cut at $(sed -n 's/.*"limit": \([0-9]*\).*/\1/p' "$work/out.json" | tail -1) nodes"
+    written=$(sed -n 's/.*"nodes_written": \([0-9]*\).*/\1/p' "$work/out.json" | tail -1)
+    met="JSON cut at $written nodes"
   fi
   base_seconds="-"
   base_megabytes="-"

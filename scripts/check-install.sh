@@ -40,16 +40,12 @@ done
 desktop=$prefix/share/applications/palaver.desktop
 if [[ -f $desktop ]]; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate rejects palaver.desktop"
-  for line in 'Type=Application' 'Name=Palaver' 'Exec=palaver' 'Icon=palaver' \
-    'Categories=Education;Office;'; do
+  # The file manager opens a .lin file with Palaver, which takes the file on its command line.
+  for line in 'Type=Application' 'Name=Palaver' 'Exec=palaver %f' 'Icon=palaver' \
+    'Categories=Education;Office;' 'MimeType=application/x-palaver-line;'; do
     grep -qxF "$line" "$desktop" || fail "palaver.desktop lacks the line $line"
   done
   grep -q '^Comment=.' "$desktop" || fail "palaver.desktop has no Comment"
-  # Palaver opens files from its File menu only: offering it for .lin files in a file manager
-  # would start an empty window.
-  if grep -q '^MimeType=' "$desktop"; then
-    fail "palaver.desktop offers to open files that palaver cannot take on its command line"
-  fi
 fi
 
 for size in "${sizes[@]}"; do

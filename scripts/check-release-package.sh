@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the release package as README's Install section does and tries it as a user would get
 # it: lintian finds no error in it, apt installs it, the installed palaver-cli evaluates a line of
-# argumentation, and the installed palaver opens its window on a virtual display and closes from
-# File > Exit, typed on the keyboard. The package is removed again at the end. Runs as root.
+# argumentation, the package is the default application of .lin files, and the installed palaver
+# opens a .lin file named on its command line (as the file manager starts it) in its window on a
+# virtual display and closes from File > Exit, typed on the keyboard. The package is removed again
+# at the end. Runs as root.
 #   scripts/check-release-package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -78,23 +80,42 @@ if ! cmp -s "$work/evaluate.json" tests/data/cli-worked-example.json; then
 fi
 echo "the worked example evaluates as tests/data/cli-worked-example.json says"
 
+# --- The file type: .lin files open with Palaver ------------------------------------------------
+step "xdg-mime query default application/x-palaver-line"
+printf 'STATEMENT\r\n  ?: Is the contract void?\r\n\r\nCURRENT POSITION\r\n\r\n' >"$work/dispute.lin"
+# The desktop's MIME database, rebuilt by the package's install, knows .lin files as ours (xdg-mime
+# itself asks `file` for a type when no desktop is running, which calls them plain text).
+grep -q '^[0-9]*:application/x-palaver-line:\*\.lin$' /usr/share/mime/globs2 ||
+  { echo "FAIL: the MIME database does not map *.lin to application/x-palaver-line" >&2; exit 1; }
+filetype=application/x-palaver-line
+default=$(xdg-mime query default application/x-palaver-line)
+[[ $default == palaver.desktop ]] ||
+  { echo "FAIL: .lin files open with '$default', not palaver.desktop" >&2; exit 1; }
+desktop-file-validate /usr/share/applications/palaver.desktop ||
+  { echo "FAIL: desktop-file-validate rejects the installed palaver.desktop" >&2; exit 1; }
+grep -qxF 'Exec=palaver %f' /usr/share/applications/palaver.desktop ||
+  { echo "FAIL: the desktop entry does not pass the file to palaver" >&2; exit 1; }
+echo "a .lin file is $filetype, opened by $default"
+
 # --- The installed palaver, its window driven by keys ------------------------------------------
-step "palaver under xvfb-run, File > Exit"
+step "palaver dispute.lin under xvfb-run, File > Exit"
 cat >"$work/drive.sh" <<'EOF'
 #!/usr/bin/env bash
-# Runs inside xvfb-run: starts palaver, waits for its window, then types Alt+F, X.
+# Runs inside xvfb-run: starts palaver on a .lin file as the file manager does, waits for its
+# window to show the file's name, then types Alt+F, X.
 set -uo pipefail
-/usr/bin/palaver >"$WORK/palaver.out" 2>&1 &
+cd "$WORK"
+/usr/bin/palaver dispute.lin >"$WORK/palaver.out" 2>&1 &
 pid=$!
 window=
 for _ in $(seq 1 300); do
-  window=$(xdotool search --onlyvisible --name '^Palaver' 2>/dev/null | head -n1)
+  window=$(xdotool search --onlyvisible --name '^Palaver - dispute\.lin$' 2>/dev/null | head -n1)
   [[ -n $window ]] && break
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done
 if [[ -z $window ]]; then
-  echo "FAIL: no Palaver window appeared within 30 s" >&2
+  echo "FAIL: no window titled 'Palaver - dispute.lin' appeared within 30 s" >&2
   kill "$pid" 2>/dev/null
   wait "$pid"
   exit 1
@@ -135,7 +156,7 @@ fi
 if [[ -s $work/palaver.out ]]; then
   echo "palaver printed:" && cat "$work/palaver.out"
 fi
-echo "the window opened and closed from File > Exit; it wrote $settings"
+echo "the window opened dispute.lin and closed from File > Exit; it wrote $settings"
 
 # --- Remove ------------------------------------------------------------------------------------
 step "apt-get remove palaver"

@@ -14,7 +14,8 @@ packages=(
   dpkg-dev file                     # packaging (cpack's Debian generator)
   desktop-file-utils shared-mime-info groff-base  # checks of the installed desktop files
   graphviz                          # the export tests draw the Graphviz output
-  lintian xdotool                   # the release package's checks (scripts/check-release-package.sh)
+  lintian xdotool xdg-utils         # the release package's checks (scripts/check-release-package.sh)
+  poppler-utils                     # the window tests read exported and printed PDFs (pdftotext)
   clang-format-14                   # the formatting check (scripts/check-format.sh)
 )
 # The Argdown exports are read back by the Argdown parser, which runs on node: the machine's own

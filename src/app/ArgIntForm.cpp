@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "app/DiagramPaintBox.h"
+#include "app/FindBar.h"
 #include "app/ScrollBox.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/ExceptionForm.h"
@@ -132,6 +133,8 @@ TArgIntForm::~TArgIntForm() {
   SetLogServices(nullptr, nullptr);
   State().LineOfArgumentation.reset();
   ScrollBox1->OnResize = nullptr;
+  ScrollBox1->OnCtrlWheel = nullptr;
+  ScrollBox1->OnContextMenu = nullptr;
   DialArgsPaintBox->PaintsPicture = nullptr;
   DialArgsPaintBox->BoxToolTip = nullptr;
 }
@@ -180,8 +183,10 @@ void TArgIntForm::FormCreate() {
   const TStartupSettings Settings =
       ReadStartupSettings(SettingsFile, [this] { CreateLogFile(ProgramDirectory); });
   if (!Program.SavingAllowed) {
+    // Exporting writes a file as saving does; printing to paper stays.
     Save1->setEnabled(false);
     SaveAs1->setEnabled(false);
+    Export1->setEnabled(false);
   }
   InitialDirectory = Settings.InitialDirectory;
   Core().StartRecovery(ProgramDirectory);
@@ -197,7 +202,11 @@ void TArgIntForm::FormShow() {
   StatementButton->setFocus();
   // The question about a line left by a program that ended without closing comes once the
   // window is there to belong to, from the event loop rather than from inside the show.
-  QTimer::singleShot(0, this, [this] { Guarded([this] { OfferRecovery(); }); });
+  // The file the program was given opens after that question, as Open would.
+  QTimer::singleShot(0, this, [this] {
+    Guarded([this] { OfferRecovery(); });
+    Guarded([this] { OpenStartupFile(); });
+  });
 }
 
 void TArgIntForm::OfferRecovery() {
@@ -228,6 +237,7 @@ void TArgIntForm::FormResize() {
 void TArgIntForm::ScrollBox1Resize() {
   ApplySurfaceWidthRule();
   ScrollBox1->FitContents();
+  if (FindBar->isVisible()) PlaceFindBar();
 }
 
 // --- Shutdown ------------------------------------------------------------------------------

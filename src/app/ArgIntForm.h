@@ -17,6 +17,8 @@
 #include "session/Language.h"
 #include "session/PlatformError.h"
 #include "session/ProfileFile.h"
+#include "views/DiagramExport.h"
+#include "views/DiagramSearch.h"
 #include "views/StatusIconsImageList.h"
 
 class QAbstractButton;
@@ -25,6 +27,7 @@ class QDialog;
 class QGroupBox;
 class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QStatusBar;
 class QTextEdit;
@@ -36,6 +39,7 @@ class TAboutForm;
 struct TDiagramBox;
 class TDiagramPaintBox;
 class TExceptionForm;
+class TFindBar;
 class TLegendForm;
 class TOptionsForm;
 class TReasonConclusionForm;
@@ -91,8 +95,11 @@ class TArgIntForm final : public QMainWindow {
   // settings are written as at a normal close; then the event loops end.
   void FormTerminate();
   // At start-up, once the window is shown: offers the line of a program that ended without
-  // closing (the core's OfferRecovery).
+  // closing (the core's OfferRecovery), then opens the file the program was given, if any.
   void OfferRecovery();
+  // The file given to the program to open at start-up, after the restore question; set before
+  // the window is shown. A relative name is taken from the working directory.
+  void SetStartupFile(const std::string& Path);
   void ScrollBox1Resize();
 
   // --- Captions -----------------------------------------------------------------------------
@@ -130,6 +137,29 @@ class TArgIntForm final : public QMainWindow {
   void SetTitle(const std::string& NewTitle);
 
   std::optional<std::string> ExecuteFileDialog(bool Save, const TFileDialogOptions& Options);
+
+  // --- The drawing out of the window: export, print, copy -----------------------------------
+  // The drawing the window shows (the statements drawing while that view is shown, else the
+  // diagram), laid out afresh at the width the window lays it out at, stopping at HeightLimit.
+  TDiagramPicture DrawingShown(int HeightLimit) const;
+  // Writes the drawing shown to Path in Format (a PNG at Scale times its size), safely; a
+  // failure throws the platform's message and leaves any old file as it was.
+  void ExportDrawing(const std::string& Path, TDrawingFormat Format, int Scale = 1);
+  // Prints the drawing shown on Printer: paper, or a PDF file written safely (refused while
+  // saving is not allowed).
+  void PrintDrawing(QPrinter& Printer);
+
+  // --- Zoom and find ------------------------------------------------------------------------
+  // The zoom of the diagram and the statements drawing, 25 to 400 %, for the rest of the run.
+  int Zoom() const;
+  // Zooms to Percent (kept within the steps' bounds), keeping the point of the viewport at
+  // Anchor in place, or the viewport's centre when none is given.
+  void SetZoom(int Percent, std::optional<QPoint> Anchor = std::nullopt);
+  // Searches the drawing shown for the find bar's text and marks what it finds; with Reveal, the
+  // box found at Current (wrapping round) is scrolled into sight.
+  void RunFind(bool Reveal);
+  // The box the find is at (an index into the picture's boxes), or -1.
+  int FoundBox() const;
 
   // --- The dialogs, shown modally ----------------------------------------------------------
   void ShowStatementForm();
@@ -177,6 +207,16 @@ class TArgIntForm final : public QMainWindow {
   void Button1Click();
   void Button2Click();
   void ProsConsButtonClick();
+  void Export1Click();
+  void Print1Click();
+  void PrintPreview1Click();
+  void CopyDiagram1Click();
+  void ZoomIn1Click();
+  void ZoomOut1Click();
+  void ZoomNormal1Click();
+  void Find1Click();
+  void FindNext1Click();
+  void FindPrevious1Click();
 
   // --- Left panel ---------------------------------------------------------------------------
   QWidget* ButtonPanel = nullptr;
@@ -232,7 +272,9 @@ class TArgIntForm final : public QMainWindow {
   QAction* Save1 = nullptr;
   QAction* SaveAs1 = nullptr;
   QAction* FileSeparator2 = nullptr;
+  QAction* Export1 = nullptr;
   QAction* Print1 = nullptr;
+  QAction* PrintPreview1 = nullptr;
   QAction* PrintSetup1 = nullptr;
   QAction* FileSeparator3 = nullptr;
   QAction* Exit1 = nullptr;
@@ -251,6 +293,18 @@ class TArgIntForm final : public QMainWindow {
   QAction* Arguments1 = nullptr;
   QAction* ViewSeparator1 = nullptr;
   QAction* Options1 = nullptr;
+  QAction* ViewSeparator2 = nullptr;
+  QAction* ZoomIn1 = nullptr;
+  QAction* ZoomOut1 = nullptr;
+  QAction* ZoomNormal1 = nullptr;
+  QAction* ViewSeparator3 = nullptr;
+  QAction* Find1 = nullptr;
+  QAction* FindNext1 = nullptr;
+  QAction* FindPrevious1 = nullptr;
+  // The drawing's context menu: Copy and the File and View menus' drawing commands.
+  QMenu* DiagramPopupMenu = nullptr;
+  QAction* CopyDiagram1 = nullptr;
+  TFindBar* FindBar = nullptr;
   QMenu* Lineofarg1 = nullptr;
   QAction* Back2 = nullptr;
   QAction* Forward2 = nullptr;
@@ -309,6 +363,17 @@ class TArgIntForm final : public QMainWindow {
   // Runs Dialog modally; when it has closed, the view is redrawn as on the window's activation.
   void ExecuteModalDialog(QDialog& Dialog);
   void DisplayTranscriptLines();
+  void BuildDiagramCommands();
+  // Whether the scroll area shows the diagram or the statements drawing.
+  bool DrawingVisible() const;
+  bool ShowDiagramPopupMenu(QPoint Where);
+  void StepZoom(int Steps, std::optional<QPoint> Anchor);
+  void PlaceFindBar();
+  void CloseFindBar();
+  void StepFind(bool Next);
+  // Brings the box the find is at into sight, below the find bar.
+  void RevealFoundBox();
+  void OpenStartupFile();
   // Runs the core's KeepRecovery from the event loop, after what is waiting to be drawn.
   void ScheduleRecovery();
 
@@ -336,6 +401,12 @@ class TArgIntForm final : public QMainWindow {
   bool Terminating = false;
   // The boxes while the program is being ended: nothing is shown, every question has no answer.
   TScriptedMessageBoxes UnattendedBoxes;
+
+  std::string StartupFile;
+  TDiagramSearch Search;
+  unsigned long SearchIndexed = 0;
+  bool SearchIndexValid = false;
+  int FindCurrent = -1;
 
   std::unique_ptr<TPlatform> Platform;
   std::unique_ptr<TMainWindowCore> WindowCore;

@@ -62,7 +62,17 @@ void TArgIntForm::ConnectHandlers() {
   Connect(Button2, &TArgIntForm::Button2Click);
   Connect(ProsConsButton, &TArgIntForm::ProsConsButtonClick);
   Connect(ProsCons1, &TArgIntForm::ProsConsButtonClick);
-  // Print1, PrintSetup1, Contents1, Back1 and Forward1 have no handler.
+  Connect(Export1, &TArgIntForm::Export1Click);
+  Connect(Print1, &TArgIntForm::Print1Click);
+  Connect(PrintPreview1, &TArgIntForm::PrintPreview1Click);
+  Connect(CopyDiagram1, &TArgIntForm::CopyDiagram1Click);
+  Connect(ZoomIn1, &TArgIntForm::ZoomIn1Click);
+  Connect(ZoomOut1, &TArgIntForm::ZoomOut1Click);
+  Connect(ZoomNormal1, &TArgIntForm::ZoomNormal1Click);
+  Connect(Find1, &TArgIntForm::Find1Click);
+  Connect(FindNext1, &TArgIntForm::FindNext1Click);
+  Connect(FindPrevious1, &TArgIntForm::FindPrevious1Click);
+  // PrintSetup1, Contents1, Back1 and Forward1 have no handler.
 }
 
 // --- Moves ---------------------------------------------------------------------------------

@@ -1,5 +1,4 @@
-// The main window's dialogs: created once, right after the window itself, and shown modally by
-// the window's commands.
+// The main window's dialogs and how the window's commands show them.
 
 #include <QDialog>
 

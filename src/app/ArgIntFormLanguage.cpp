@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/ArgIntForm.h"
+#include "app/FindBar.h"
 #include "app/LegendForm.h"
 #include "session/ProgramState.h"
 
@@ -49,6 +50,9 @@ std::vector<TArgIntForm::TCaption> TArgIntForm::MainWindowCaptions() const {
       {Append1, "&Append...", "&Voeg toe..."},
       {Save1, "&Save", "O&pslaan"},
       {SaveAs1, "Save &As...", "Ops&laan als..."},
+      {Export1, "&Export diagram...", "Diagram &exporteren..."},
+      {Print1, "&Print...", "Af&drukken..."},
+      {PrintPreview1, "Print pre&view...", "Afdrukvoo&rbeeld..."},
       {Exit1, "E&xit", "&Afsluiten"},
       {Move1, "A&rgue", "&Redeneer"},
       {Statement1, "&Statement", "&Bewering"},
@@ -58,6 +62,13 @@ std::vector<TArgIntForm::TCaption> TArgIntForm::MainWindowCaptions() const {
       {Lineofargumentation1, "&Line of argumentation", "&Betoog"},
       {Statements1, "&Statements", "Be&weringen"},
       {Arguments1, "&Arguments", "Re&deneringen"},
+      {ZoomIn1, "Zoom &in", "&Inzoomen"},
+      {ZoomOut1, "Zoom o&ut", "&Uitzoomen"},
+      {ZoomNormal1, "Normal si&ze", "&Normale grootte"},
+      {Find1, "&Find...", "&Zoeken..."},
+      {FindNext1, "Find &next", "Vol&gende zoeken"},
+      {FindPrevious1, "Find pre&vious", "V&orige zoeken"},
+      {CopyDiagram1, "&Copy diagram", "Diagram &kopi\u00EBren"},
       {Lineofarg1, "&Line of arg.", "Be&toog"},
       {Back2, "&Back", "&Vorige"},
       {Forward2, "&Forward", "V&olgende"},
@@ -82,6 +93,7 @@ void TArgIntForm::ApplyCaptions(TLanguage Language) {
 
   ApplyDialogCaptions(Language);
   if (LegendForm != nullptr) LegendForm->ApplyLanguage(Language);
+  FindBar->ApplyLanguage(Language);
   State().Language = Language;
 }
 

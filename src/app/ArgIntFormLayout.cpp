@@ -279,8 +279,14 @@ void TArgIntForm::BuildMainMenu() {
   FileSeparator1 = AddSeparator(File1, "FileSeparator1");
   Save1 = AddItem(File1, "Save1", "&Save");
   SaveAs1 = AddItem(File1, "SaveAs1", "Save &As...");
-  FileSeparator2 = AddSeparator(File1, "FileSeparator2", false);
-  Print1 = AddItem(File1, "Print1", "&Print...", false);
+  // The drawing leaves the window here: exported to a file or printed. Printing has no setup of
+  // its own: the print dialog sets the printer and the page up.
+  FileSeparator2 = AddSeparator(File1, "FileSeparator2");
+  Export1 = AddItem(File1, "Export1", "&Export diagram...");
+  Export1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  Print1 = AddItem(File1, "Print1", "&Print...");
+  Print1->setShortcut(QKeySequence::Print);
+  PrintPreview1 = AddItem(File1, "PrintPreview1", "Print pre&view...");
   PrintSetup1 = AddItem(File1, "PrintSetup1", "P&rint Setup...", false);
   FileSeparator3 = AddSeparator(File1, "FileSeparator3");
   Exit1 = AddItem(File1, "Exit1", "E&xit");
@@ -301,6 +307,24 @@ void TArgIntForm::BuildMainMenu() {
   Arguments1 = AddItem(View1, "Arguments1", "&Arguments");
   ViewSeparator1 = AddSeparator(View1, "ViewSeparator1", false);
   Options1 = AddItem(View1, "Options1", "&Options", false);
+  ViewSeparator2 = AddSeparator(View1, "ViewSeparator2");
+  ZoomIn1 = AddItem(View1, "ZoomIn1", "Zoom &in");
+  // Ctrl+Plus with or without Shift, and Ctrl+= where Plus is Shift+=.
+  ZoomIn1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                         QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
+  ZoomOut1 = AddItem(View1, "ZoomOut1", "Zoom o&ut");
+  ZoomOut1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Underscore)});
+  ZoomNormal1 = AddItem(View1, "ZoomNormal1", "Normal si&ze");
+  ZoomNormal1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  ViewSeparator3 = AddSeparator(View1, "ViewSeparator3");
+  Find1 = AddItem(View1, "Find1", "&Find...");
+  Find1->setShortcut(QKeySequence::Find);
+  FindNext1 = AddItem(View1, "FindNext1", "Find &next");
+  FindNext1->setShortcut(QKeySequence(Qt::Key_F3));
+  FindPrevious1 = AddItem(View1, "FindPrevious1", "Find pre&vious");
+  FindPrevious1->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
 
   Lineofarg1 = AddMenu(Bar, "Lineofarg1", "&Line of arg.");
   Back2 = AddItem(Lineofarg1, "Back2", "&Back");
@@ -319,6 +343,8 @@ void TArgIntForm::BuildMainMenu() {
   HelpSeparator1 = AddSeparator(Help1, "HelpSeparator1", false);
   Legend1 = AddItem(Help1, "Legend1", "&Legend...");
   About1 = AddItem(Help1, "About1", "&About...");
+
+  BuildDiagramCommands();
 }
 
 }  // namespace palaver

@@ -63,9 +63,18 @@ void TArgIntForm::RevealMove(const TMoveFocus& Focus) {
   if ((Down != TViewButton::Arguments && Down != TViewButton::Statements) ||
       DialArgsPaintBox->isHidden())
     return;
-  const std::vector<TDiagramFocus> Places =
+  std::vector<TDiagramFocus> Places =
       ChangedBoxes(DialArgsPaintBox->Picture(), Focus.Statement, Focus.Conclusion, Focus.Reason);
   if (Places.empty()) return;
+  // The places as they lie on the surface at its zoom.
+  const auto OnScreen = [this](TDiagramRect& Rect) {
+    const QRect Shown = DialArgsPaintBox->ScreenRect(Rect);
+    Rect = {Shown.left(), Shown.top(), Shown.right() + 1, Shown.bottom() + 1};
+  };
+  for (TDiagramFocus& Place : Places) {
+    OnScreen(Place.Box);
+    OnScreen(Place.Whole);
+  }
 
   // The surface sits at the top left of the scroll area's contents, so its coordinates are the
   // contents'.

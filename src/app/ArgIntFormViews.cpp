@@ -1,4 +1,4 @@
-// The views of the scroll area: showing one hides the others and puts its speed button down.
+// The main window's views: the scroll area's contents and the speed buttons that choose them.
 
 #include <QAction>
 #include <QTextEdit>
@@ -6,6 +6,7 @@
 
 #include "app/ArgIntForm.h"
 #include "app/DiagramPaintBox.h"
+#include "app/FindBar.h"
 #include "app/ScrollBox.h"
 #include "line/LineOfArgumentation.h"
 #include "session/ProgramState.h"
@@ -61,6 +62,8 @@ void TArgIntForm::ShowDiagram() {
   }
   ViewButtons.SetDown(ViewDialArgsSpeedButton);
   ShowOnlyView(DialArgsPaintBox);
+  // A find that is open marks what it finds in the new drawing.
+  if (FindBar->isVisible()) RunFind(false);
 }
 
 void TArgIntForm::ShowStatementsDiagram() {
@@ -70,9 +73,12 @@ void TArgIntForm::ShowStatementsDiagram() {
     DialArgsPaintBox->DrawStatements(Stage, StructureOnlyChecked());
   ViewButtons.SetDown(ViewStatements2SpeedButton);
   ShowOnlyView(DialArgsPaintBox);
+  if (FindBar->isVisible()) RunFind(false);
 }
 
 void TArgIntForm::ShowTranscriptView() {
+  // The find looks in the drawings only.
+  FindBar->hide();
   LineOfArgumentationRichEdit->resize(ScrollBox1->FillSize());
   ViewButtons.SetDown(ViewLineOfArgumentationSpeedButton);
   ShowOnlyView(LineOfArgumentationRichEdit);

@@ -4,10 +4,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/ArgumentationStage.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
+
+class QPainter;
 
 namespace palaver {
 
@@ -23,10 +26,33 @@ class TDiagramPaintBox final : public QWidget {
   explicit TDiagramPaintBox(QWidget* Parent);
   ~TDiagramPaintBox() override;
 
-  int SurfaceWidth() const { return Layout->Picture.Width; }
-  int SurfaceHeight() const { return Layout->Picture.Height; }
+  // The surface's size on the screen. At a zoom other than 100 % the picture is laid out at the
+  // width the surface has at that zoom (its width divided by the zoom), so that it still fits,
+  // and painted at the zoom's scale: drawn at that size, not an enlarged bitmap.
+  int SurfaceWidth() const { return ScreenWidth; }
+  int SurfaceHeight() const;
   void SetSurfaceWidth(int Width);
   void SetSurfaceHeight(int Height);
+  // The width the picture is laid out at.
+  int LayoutWidth() const { return Layout->Picture.Width; }
+
+  // The zoom in percent; 100 draws exactly the picture's own pixels. Setting it keeps the
+  // surface's width on the screen; the next drawing lays the picture out anew.
+  int ZoomPercent() const { return Zoom; }
+  void SetZoomPercent(int Percent);
+  // A rectangle of the picture as it lies on the surface, and a point of the surface in the
+  // picture.
+  QRect ScreenRect(const TDiagramRect& Rect) const;
+  QPoint PicturePoint(QPoint ScreenPoint) const;
+
+  // The boxes a search found (indices into the picture's Boxes), ringed over the picture, and
+  // the one it is at, ringed more strongly; -1 for none. Drawing anew clears them.
+  void SetMarks(std::vector<std::size_t> Boxes, int Current);
+  void SetCurrentMark(int Current);
+  const std::vector<std::size_t>& MarkedBoxes() const { return Marked; }
+  int CurrentMark() const { return Current; }
+  // Counts the drawings, so that what was computed from one picture is known to be stale.
+  unsigned long Generation() const { return Drawings; }
 
   // Clear the surface and draw the whole picture from the stage.
   void DrawDiagram(const PArgumentationStage& Stage, bool ShowStructureOnly);
@@ -55,6 +81,16 @@ class TDiagramPaintBox final : public QWidget {
   void RenewMeasurer();
   void SyncWidgetSize();
 
+  // Where the marks of a search are painted, on top of the picture.
+  // Exposed is in the picture's pixels.
+  void PaintMarks(QPainter& Painter, const TDiagramRect& Exposed) const;
+  void AfterDrawing();
+
+  int ScreenWidth = 0;
+  int Zoom = 100;
+  std::vector<std::size_t> Marked;
+  int Current = -1;
+  unsigned long Drawings = 0;
   std::unique_ptr<TQtTextMeasurer> Measurer;
   std::unique_ptr<TDiagramLayout> Layout;
   PArgumentationStage Stage;

@@ -39,20 +39,41 @@ void SetUpFileDialog(QFileDialog& Dialog, const TFileDialogRequest& Request,
     Filters << DialogFilter(Filter);
   Dialog.setNameFilters(Filters);
 
+  if (Request.SuffixFollowsFilter) {
+    const auto Follow = [&Dialog, Patterns = Request.Options.Filters](const QString& Filter) {
+      const qsizetype Index = Dialog.nameFilters().indexOf(Filter);
+      if (Index < 0 || Index >= static_cast<qsizetype>(Patterns.size())) return;
+      const std::string& Pattern = Patterns[static_cast<std::size_t>(Index)].Pattern;
+      const std::size_t Dot = Pattern.find('.');
+      const std::size_t End = Pattern.find(';');
+      if (Dot != std::string::npos)
+        Dialog.setDefaultSuffix(
+            ToQString(Pattern.substr(Dot + 1, End == std::string::npos ? End : End - Dot - 1)));
+    };
+    QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, Follow);
+  }
   if (!Request.Options.Title.empty()) Dialog.setWindowTitle(ToQString(Request.Options.Title));
   const std::string& Directory =
       Request.InitialDirectory.empty() ? FallbackDirectory : Request.InitialDirectory;
   if (!Directory.empty()) Dialog.setDirectory(ToQString(Directory));
+  if (!Request.SuggestedName.empty()) Dialog.selectFile(ToQString(Request.SuggestedName));
 }
 
 std::optional<std::string> TQtFileDialogs::Execute(const TFileDialogRequest& Request) {
+  std::optional<TChosenFile> Chosen = ExecuteWithFilter(Request);
+  if (!Chosen) return std::nullopt;
+  return std::move(Chosen->Path);
+}
+
+std::optional<TChosenFile> TQtFileDialogs::ExecuteWithFilter(const TFileDialogRequest& Request) {
   QFileDialog Dialog(Parent);
   SetUpFileDialog(Dialog, Request, LastDirectory);
   if (Dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList Chosen = Dialog.selectedFiles();
   if (Chosen.isEmpty()) return std::nullopt;
   LastDirectory = FromQString(QFileInfo(Chosen.front()).absolutePath());
-  return FromQString(Chosen.front());
+  return TChosenFile{FromQString(Chosen.front()),
+                     static_cast<int>(Dialog.nameFilters().indexOf(Dialog.selectedNameFilter()))};
 }
 
 }  // namespace palaver

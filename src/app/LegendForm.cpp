@@ -107,8 +107,13 @@ void TLegendForm::ApplyLanguage(TLanguage Language) {
   IntroductionLabel->setTextFormat(Qt::PlainText);
   IntroductionLabel->setWordWrap(true);
   Grid->addWidget(IntroductionLabel, 0, 0, 1, 2);
+  NavigationLabel = new QLabel(ToQString(LegendNavigation(Language)), Contents);
+  NavigationLabel->setObjectName(QStringLiteral("LegendNavigation"));
+  NavigationLabel->setTextFormat(Qt::PlainText);
+  NavigationLabel->setWordWrap(true);
+  Grid->addWidget(NavigationLabel, 1, 0, 1, 2);
 
-  int Row = 1;
+  int Row = 2;
   for (const TLegendEntry& Entry : DiagramLegend(Language)) {
     auto* Picture = new TLegendPicture(Entry, Contents);
     auto* Text = new QLabel(ToQString(Entry.Explanation), Contents);

@@ -43,6 +43,7 @@ class TLegendForm final : public QDialog {
   const std::vector<TLegendPicture*>& Pictures() const { return RowPictures; }
   const std::vector<QLabel*>& Explanations() const { return RowExplanations; }
   QLabel* IntroductionLabel = nullptr;
+  QLabel* NavigationLabel = nullptr;
   QPushButton* CloseButton = nullptr;
 
   void done(int Result) override;

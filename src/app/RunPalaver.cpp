@@ -7,8 +7,9 @@
 namespace palaver {
 
 int RunPalaver(const std::string& ProgramDir, TArgIntFormServices Services,
-               const std::function<void(TArgIntForm&)>& Prepare) {
+               const std::function<void(TArgIntForm&)>& Prepare, const std::string& FileToOpen) {
   TArgIntForm ArgIntForm(ProgramDir, Services);
+  ArgIntForm.SetStartupFile(FileToOpen);
   const TTerminationSignals Signals([&ArgIntForm] { ArgIntForm.FormTerminate(); });
   ArgIntForm.show();
   if (Prepare) Prepare(ArgIntForm);

@@ -1,7 +1,9 @@
 #include "app/ScrollBox.h"
 
+#include <QContextMenuEvent>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace palaver {
@@ -39,6 +41,29 @@ void TScrollBox::FitContents() {
 void TScrollBox::resizeEvent(QResizeEvent* Event) {
   QScrollArea::resizeEvent(Event);
   if (OnResize) OnResize();
+}
+
+void TScrollBox::wheelEvent(QWheelEvent* Event) {
+  if (!(Event->modifiers() & Qt::ControlModifier) || !OnCtrlWheel) {
+    QScrollArea::wheelEvent(Event);
+    return;
+  }
+  constexpr int Notch = 120;
+  CtrlWheelRest += Event->angleDelta().y();
+  const int Steps = CtrlWheelRest / Notch;
+  CtrlWheelRest -= Steps * Notch;
+  const QPoint Where = viewport()->mapFromGlobal(Event->globalPosition().toPoint());
+  if (Steps == 0 || OnCtrlWheel(Steps, Where))
+    Event->accept();
+  else
+    QScrollArea::wheelEvent(Event);
+}
+
+void TScrollBox::contextMenuEvent(QContextMenuEvent* Event) {
+  if (OnContextMenu && OnContextMenu(Event->globalPos()))
+    Event->accept();
+  else
+    QScrollArea::contextMenuEvent(Event);
 }
 
 }  // namespace palaver

@@ -22,9 +22,22 @@ class TScrollBox final : public QScrollArea {
 
   // Runs after every change of the area's own size.
   std::function<void()> OnResize;
+  // The wheel turned with Ctrl held, by Steps notches (positive away from the user), over Where
+  // in the viewport; true when it was taken, and then the area does not scroll.
+  std::function<bool(int Steps, QPoint Where)> OnCtrlWheel;
+  // The context menu asked for (right button or the Menu key) at Where, in global coordinates;
+  // true when one was shown.
+  std::function<bool(QPoint Where)> OnContextMenu;
 
  protected:
   void resizeEvent(QResizeEvent* Event) override;
+  void wheelEvent(QWheelEvent* Event) override;
+  void contextMenuEvent(QContextMenuEvent* Event) override;
+
+ private:
+  // Eighths of a degree turned with Ctrl held that make no whole notch yet (fine-grained wheels
+  // and touchpads send small amounts).
+  int CtrlWheelRest = 0;
 };
 
 }  // namespace palaver

@@ -1,64 +1,48 @@
 #include "cli/CliRender.h"
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QFont>
-#include <QImage>
+#include <optional>
 
 #include "session/PlatformError.h"
 #include "session/ProgramState.h"
-#include "session/WholeFile.h"
+#include "views/DiagramExport.h"
 #include "views/DiagramLayout.h"
 #include "views/DiagramPainter.h"
-#include "views/QtText.h"
 
 namespace palaver {
 
 namespace {
 
-bool WritePicture(const TDiagramPicture& Picture, const QFont& Font, TRenderFormat Format,
-                  QIODevice& File) {
+TDrawingFormat DrawingFormat(TRenderFormat Format) {
   switch (Format) {
-    case TRenderFormat::Png: {
-      // A picture too large for memory gives a null image, which is reported like any other
-      // failure to write.
-      const QImage Image = DiagramImage(Picture, Font);
-      return !Image.isNull() && Image.save(&File, "PNG");
-    }
     case TRenderFormat::Svg:
-      return WriteDiagramSvg(Picture, Font, File);
+      return TDrawingFormat::Svg;
     case TRenderFormat::Pdf:
-      return WriteDiagramPdf(Picture, Font, File);
+      return TDrawingFormat::Pdf;
+    case TRenderFormat::Png:
+      break;
   }
-  return false;
+  return TDrawingFormat::Png;
 }
 
 }  // namespace
 
 void RenderStage(const TCliCommand& Command, const TArgumentationStage& Stage) {
-  const QFont Font = DiagramFont();
-  const TQtTextMeasurer Measurer(Font);
-  const int Width = Command.Width > 0 ? Command.Width : StartupSurfaceWidth;
-  TDiagramLayout Layout(Measurer, Width, Command.StructureOnly);
-  Layout.Language = State().Language;
+  TDrawingRequest Request;
+  Request.View =
+      Command.View == TRenderView::Statements ? TDrawingView::Statements : TDrawingView::Diagram;
+  Request.Width = Command.Width > 0 ? Command.Width : StartupSurfaceWidth;
+  Request.ShowStructureOnly = Command.StructureOnly;
+  Request.Language = State().Language;
   // A picture file stays within what image programs open.
-  Layout.HeightLimit = RenderHeightLimit;
-  // A fresh surface has height 0, as ShowDiagram leaves it before drawing; the drawing grows it.
-  if (Command.View == TRenderView::Statements)
-    Layout.DrawStatements(Stage);
-  else
-    Layout.DrawDiagram(Stage);
+  Request.HeightLimit = RenderHeightLimit;
+  const TDiagramPicture Picture = LayOutDrawing(Stage, Request);
 
   // The whole drawing is made in memory first, so that a failure leaves any old file as it was.
-  QByteArray Bytes;
-  QBuffer Buffer(&Bytes);
-  Buffer.open(QIODevice::WriteOnly);
-  if (!WritePicture(Layout.Picture, Font, Command.Format, Buffer))
-    throw TPlatformError(UnableToWriteToMessage(Command.OutputPath));
-  if (!ReplaceFileSafely(
-          Command.OutputPath,
-          std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()))))
-    throw TPlatformError(CannotCreateFileMessage(Command.OutputPath));
+  const std::optional<QByteArray> Bytes =
+      DiagramFileBytes(Picture, DiagramFont(), DrawingFormat(Command.Format));
+  if (!Bytes) throw TPlatformError(UnableToWriteToMessage(Command.OutputPath));
+  WriteDrawingFile(Command.OutputPath, *Bytes);
 }
 
 }  // namespace palaver

@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "model/ArgumentationStage.h"
+#include "views/DiagramExport.h"
 
 namespace palaver {
 
@@ -10,10 +11,8 @@ namespace palaver {
 // command's output file (replaced safely). Throws TPlatformError "Unable to write to <path>" when
 // the drawing cannot be made and "Cannot create file <path>" when the file cannot be written.
 // Needs a QGuiApplication.
-// The greatest height of a drawing written to a file: 32,000 pixels, which image programs open
-// (about 1,100 one-line boxes). A taller drawing stops there with its last box saying how many
-// boxes it leaves out.
-inline constexpr int RenderHeightLimit = 32'000;
+// The greatest height of a drawing written to a file, the window's export's as well.
+inline constexpr int RenderHeightLimit = ImageHeightLimit;
 
 void RenderStage(const TCliCommand& Command, const TArgumentationStage& Stage);
 

@@ -26,27 +26,64 @@ const T* ElementOf(const TObjectList<T>& List, int Index) {
   return Index < List.Count() ? List[Index].get() : nullptr;
 }
 
+// The text of the JSON as it is made. With a stream, Drain passes it on a megabyte at a time, so
+// that the text of a large line is never held whole.
+class TJsonText {
+ public:
+  explicit TJsonText(std::ostream* Stream = nullptr) : Stream(Stream) {}
+
+  std::string Text;
+
+  // The bytes made so far, passed on or not.
+  std::uint64_t Size() const { return Passed + Text.size(); }
+
+  void Drain() {
+    if (Stream == nullptr || Text.size() < (1U << 20)) return;
+    PassOn();
+  }
+
+  void Finish() {
+    if (Stream != nullptr) PassOn();
+  }
+
+ private:
+  void PassOn() {
+    Stream->write(Text.data(), static_cast<std::streamsize>(Text.size()));
+    Passed += Text.size();
+    Text.clear();
+  }
+
+  std::ostream* Stream;
+  std::uint64_t Passed = 0;
+};
+
 // Writes trees without recursion: a stack of pending pieces of output. A piece that opens a
 // node pushes the pieces for the node's contents and for its closing, last first, so they come
 // off the stack in document order. The stack grows with the width of the tree that is still
 // to be written, never with its depth on the call stack.
 //
-// Budget is the number of nodes still to be written; when it runs out, lists end early and a
-// dialectical argument that must stand somewhere is written as null.
+// With a text to watch, the trees may take ByteLimit bytes of it: once they have, no node, step
+// or undercutter is begun any more; lists end early and a dialectical argument that must stand
+// somewhere is written as null. What is open is still closed, so the text stays valid JSON.
 class TTreeWriter {
  public:
-  explicit TTreeWriter(TJsonWriter& Writer, std::uint64_t Budget = TExpandedSizes::Most,
-                       std::function<void()> Drain = nullptr)
-      : W(Writer), Budget(Budget), Drain(std::move(Drain)) {}
+  explicit TTreeWriter(TJsonWriter& Writer, TJsonText* Text = nullptr,
+                       std::uint64_t ByteLimit = TExpandedSizes::Most)
+      : W(Writer), Text(Text), Start(Text ? Text->Size() : 0), ByteLimit(ByteLimit) {}
 
-  bool Exhausted() const { return Budget == 0; }
+  // Whether anything was left out, and how many argument and dialectical-argument nodes were
+  // written.
+  bool Cut() const { return LeftOut; }
+  std::uint64_t NodesWritten() const { return Nodes; }
 
   void WriteArgument(const TArgument& A) {
     Then({[this, &A] { Argument(A); }});
     Run();
   }
 
+  // An element of a list: left out, not null, once the trees are full.
   void WriteDialecticalArgument(const TDialecticalArgument& D) {
+    if (Full()) return;
     Then({[this, &D] { DialecticalArgument(&D); }});
     Run();
   }
@@ -65,13 +102,20 @@ class TTreeWriter {
       TPiece Piece = std::move(Pending.back());
       Pending.pop_back();
       Piece();
-      if (Drain) Drain();
+      if (Text) Text->Drain();
     }
   }
 
+  // True, and noted, when the trees have taken their bytes: the next thing is left out.
+  bool Full() {
+    if (Text == nullptr || Text->Size() - Start < ByteLimit) return false;
+    LeftOut = true;
+    return true;
+  }
+
   void Argument(const TArgument& A) {
-    if (Budget == 0) return;
-    --Budget;
+    if (Full()) return;
+    ++Nodes;
     W.BeginObject();
     W.Key("conclusion");
     W.String(SentenceOf(A.Conclusion));
@@ -89,8 +133,8 @@ class TTreeWriter {
 
   // A dialectical argument where one is optional (a warrant) is written as null when absent.
   void DialecticalArgument(const TDialecticalArgument* D) {
-    if (D == nullptr || Budget == 0) return W.Null();
-    --Budget;
+    if (D == nullptr || Full()) return W.Null();
+    ++Nodes;
     W.BeginObject();
     W.Key("conclusion");
     W.String(SentenceOf(D->Conclusion));
@@ -109,6 +153,7 @@ class TTreeWriter {
   }
 
   void Step(const TDialecticalArgument& D, int I) {
+    if (Full()) return;
     const TStep& S = *D.Steps[I];
     W.BeginObject();
     W.Key("reason");
@@ -129,26 +174,8 @@ class TTreeWriter {
       W.Key("undercutters");
       W.BeginArray();
     });
-    for (int J = 0; J < S.Undercutters.Count(); ++J) {
-      const TUndercutter* U = S.Undercutters[J].get();
-      if (U == nullptr) continue;
-      Pieces.push_back([this, U] {
-        W.BeginObject();
-        W.Key("exception");
-        W.String(SentenceOf(U->Exception));
-        W.Key("warrant");
-        DialecticalArgument(U->WarrantingDialecticalArgument.get());
-      });
-      // The warrant's own contents were scheduled by the piece above and run before this one.
-      Pieces.push_back([this, U] {
-        W.Key("warrant_unjustified");
-        W.Bool(U->WarrantUnjustified);
-        W.Key("argument");
-      });
-      Pieces.push_back(
-          [this, &S, J] { DialecticalArgument(ElementOf(S.UndercuttingDialecticalArguments, J)); });
-      Pieces.push_back([this] { W.EndObject(); });
-    }
+    for (int J = 0; J < S.Undercutters.Count(); ++J)
+      if (S.Undercutters[J]) Pieces.push_back([this, &S, J] { Undercutter(S, J); });
     Pieces.push_back([this] {
       W.EndArray();
       W.EndObject();
@@ -156,17 +183,36 @@ class TTreeWriter {
     Then(std::move(Pieces));
   }
 
+  void Undercutter(const TStep& S, int J) {
+    if (Full()) return;
+    const TUndercutter* U = S.Undercutters[J].get();
+    W.BeginObject();
+    W.Key("exception");
+    W.String(SentenceOf(U->Exception));
+    W.Key("warrant");
+    Then({[this, U] { DialecticalArgument(U->WarrantingDialecticalArgument.get()); },
+          [this, U] {
+            W.Key("warrant_unjustified");
+            W.Bool(U->WarrantUnjustified);
+            W.Key("argument");
+          },
+          [this, &S, J] { DialecticalArgument(ElementOf(S.UndercuttingDialecticalArguments, J)); },
+          [this] { W.EndObject(); }});
+  }
+
   TJsonWriter& W;
-  std::uint64_t Budget;
-  std::function<void()> Drain;
+  TJsonText* Text;
+  std::uint64_t Start;
+  std::uint64_t ByteLimit;
+  bool LeftOut = false;
+  std::uint64_t Nodes = 0;
   std::vector<TPiece> Pending;
 };
 
-void WriteStatements(TJsonWriter& W, const TStatements& Statements,
-                     const std::function<void()>& Drain) {
+void WriteStatements(TJsonWriter& W, const TStatements& Statements, TJsonText& Text) {
   W.BeginArray();
   for (const PStatement& S : Statements) {
-    Drain();
+    Text.Drain();
     if (!S) continue;
     W.BeginObject();
     W.Key("id");
@@ -182,11 +228,10 @@ void WriteStatements(TJsonWriter& W, const TStatements& Statements,
   W.EndArray();
 }
 
-void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections,
-                      const std::function<void()>& Drain) {
+void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections, TJsonText& Text) {
   W.BeginArray();
   for (const PReasonConclusion& C : Connections) {
-    Drain();
+    Text.Drain();
     if (!C) continue;
     W.BeginObject();
     W.Key("reason");
@@ -205,19 +250,18 @@ void WriteConnections(TJsonWriter& W, const TReasonConclusions& Connections,
   W.EndArray();
 }
 
-void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines,
-                const std::function<void()>& Drain) {
+void WriteLines(TJsonWriter& W, const std::vector<std::string>& Lines, TJsonText& Text) {
   W.BeginArray();
   for (const std::string& Line : Lines) {
-    Drain();
+    Text.Drain();
     W.String(Line);
   }
   W.EndArray();
 }
 
-void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
-                     const TLineOfArgumentation& Line, const std::vector<std::string>& ForwardLines,
-                     TLanguage Language, bool ForwardLinesAreRest, std::uint64_t Limit);
+void WriteEvaluation(TJsonText& Text, const TLineOfArgumentation& Line,
+                     const std::vector<std::string>& ForwardLines, TLanguage Language,
+                     bool ForwardLinesAreRest, std::uint64_t TreeByteLimit);
 
 }  // namespace
 
@@ -231,73 +275,68 @@ void WriteDialecticalArgument(TJsonWriter& Writer, const TDialecticalArgument& D
 
 std::string EvaluationJson(const TLineOfArgumentation& Line,
                            const std::vector<std::string>& ForwardLines, TLanguage Language,
-                           bool ForwardLinesAreRest, std::uint64_t Limit) {
-  std::string Out;
-  WriteEvaluation(
-      Out, [] {}, Line, ForwardLines, Language, ForwardLinesAreRest, Limit);
-  return Out;
+                           bool ForwardLinesAreRest, std::uint64_t TreeByteLimit) {
+  TJsonText Text;
+  WriteEvaluation(Text, Line, ForwardLines, Language, ForwardLinesAreRest, TreeByteLimit);
+  return std::move(Text.Text);
 }
 
 void WriteEvaluationJson(std::ostream& Stream, const TLineOfArgumentation& Line,
                          const std::vector<std::string>& ForwardLines, TLanguage Language,
-                         bool ForwardLinesAreRest, std::uint64_t Limit) {
-  std::string Out;
-  const auto Drain = [&Out, &Stream] {
-    if (Out.size() < (1U << 20)) return;
-    Stream.write(Out.data(), static_cast<std::streamsize>(Out.size()));
-    Out.clear();
-  };
-  WriteEvaluation(Out, Drain, Line, ForwardLines, Language, ForwardLinesAreRest, Limit);
-  Stream.write(Out.data(), static_cast<std::streamsize>(Out.size()));
+                         bool ForwardLinesAreRest, std::uint64_t TreeByteLimit) {
+  TJsonText Text(&Stream);
+  WriteEvaluation(Text, Line, ForwardLines, Language, ForwardLinesAreRest, TreeByteLimit);
+  Text.Finish();
 }
 
 namespace {
 
-void WriteEvaluation(std::string& Out, const std::function<void()>& Drain,
-                     const TLineOfArgumentation& Line, const std::vector<std::string>& ForwardLines,
-                     TLanguage Language, bool ForwardLinesAreRest, std::uint64_t Limit) {
+void WriteEvaluation(TJsonText& Text, const TLineOfArgumentation& Line,
+                     const std::vector<std::string>& ForwardLines, TLanguage Language,
+                     bool ForwardLinesAreRest, std::uint64_t TreeByteLimit) {
   static const TArgumentationStage EmptyStage;
   const TArgumentationStage& Stage = Line.CurrentStage ? *Line.CurrentStage : EmptyStage;
 
-  // Counted on the shared trees before anything is written.
-  TExpandedSizes Sizes;
-  std::uint64_t Total = 0;
-  for (const PArgument& A : Stage.Arguments)
-    if (A) Total = AddSizes(Total, Sizes.Of(*A));
-  for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
-    if (D) Total = AddSizes(Total, Sizes.Of(*D));
-
-  TJsonWriter W(Out);
+  TJsonWriter W(Text.Text);
   W.BeginObject();
   W.Key("language");
   W.String(LanguageName(Language));
   W.Key("moves");
   W.Number(Line.ArgumentationMoves.Count());
   W.Key("statements");
-  WriteStatements(W, Stage.Statements, Drain);
+  WriteStatements(W, Stage.Statements, Text);
   W.Key("connections");
-  WriteConnections(W, Stage.ReasonConclusions, Drain);
-  TTreeWriter Trees(W, Limit, Drain);
+  WriteConnections(W, Stage.ReasonConclusions, Text);
+  TTreeWriter Trees(W, &Text, TreeByteLimit);
   W.Key("arguments");
   W.BeginArray();
   for (const PArgument& A : Stage.Arguments)
-    if (A && !Trees.Exhausted()) Trees.WriteArgument(*A);
+    if (A) Trees.WriteArgument(*A);
   W.EndArray();
   W.Key("maximal_dialectical_arguments");
   W.BeginArray();
   for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
-    if (D && !Trees.Exhausted()) Trees.WriteDialecticalArgument(*D);
+    if (D) Trees.WriteDialecticalArgument(*D);
   W.EndArray();
   W.Key("forward_lines");
-  WriteLines(W, ForwardLines, Drain);
+  WriteLines(W, ForwardLines, Text);
   W.Key("transcript");
-  WriteLines(W, TranscriptFileLines(Line, ForwardLines, ForwardLinesAreRest), Drain);
-  if (Total > Limit) {
+  WriteLines(W, TranscriptFileLines(Line, ForwardLines, ForwardLinesAreRest), Text);
+  if (Trees.Cut()) {
+    // Counted on the shared trees, each part once.
+    TExpandedSizes Sizes;
+    std::uint64_t Total = 0;
+    for (const PArgument& A : Stage.Arguments)
+      if (A) Total = AddSizes(Total, Sizes.Of(*A));
+    for (const PDialecticalArgument& D : Stage.MaximalDialecticalArguments)
+      if (D) Total = AddSizes(Total, Sizes.Of(*D));
     W.Key("cut");
     W.BeginObject();
-    W.Key("limit");
-    W.Unsigned(static_cast<unsigned long long>(Limit));
-    W.Key("total");
+    W.Key("byte_limit");
+    W.Unsigned(static_cast<unsigned long long>(TreeByteLimit));
+    W.Key("nodes_written");
+    W.Unsigned(static_cast<unsigned long long>(Trees.NodesWritten()));
+    W.Key("nodes_in_full");
     W.Unsigned(static_cast<unsigned long long>(Total));
     W.EndObject();
   }

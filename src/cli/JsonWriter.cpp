@@ -1,5 +1,6 @@
 #include "cli/JsonWriter.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "session/TextEncoding.h"
@@ -93,7 +94,7 @@ void AppendUtf8Text(std::string& Out, std::string_view Bytes) {
 
 void TJsonWriter::NewLine() {
   Out += '\n';
-  Out.append(2 * Levels.size(), ' ');
+  Out.append(2 * std::min(Levels.size(), MaxJsonIndentLevels), ' ');
 }
 
 void TJsonWriter::BeforeValue() {

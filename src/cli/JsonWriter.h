@@ -1,14 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace palaver {
 
+// The deepest level of nesting whose lines are indented further than the one above it.
+inline constexpr std::size_t MaxJsonIndentLevels = 32;
+
 // Writes JSON text in one fixed layout, so that equal data always gives equal bytes:
 // - every object member and every array element stands on a line of its own, indented by two
-//   blanks per level of nesting;
+//   blanks per level of nesting down to MaxJsonIndentLevels; deeper lines are indented as that
+//   level's, so that a line never takes more than 64 blanks of indentation however deep a tree
+//   goes (a tree hundreds of levels deep would otherwise be mostly blanks);
 // - a member is written "key": value, with one blank after the colon;
 // - an empty object or array is written {} or [] where its value goes;
 // - Finish ends the text with one line feed.

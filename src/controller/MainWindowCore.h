@@ -74,6 +74,10 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   // False only when the Save As dialog was cancelled.
   bool SaveLineOfArgumentation();
   bool SaveLineOfArgumentationAs();
+  // Opens a file named without the open dialog (the file given to the program at start-up) as
+  // Open does once its dialog has named it, the save-changes question first: false when that
+  // question was cancelled. A file that cannot be read throws, leaving the line as it was.
+  bool OpenNamedFile(const std::string& Path);
   // False refuses the close.
   bool FormCloseQuery();
   // The program has closed normally: the line's changes are given up and its recovery file
@@ -141,6 +145,8 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   // What a Save writes: the one place that says it, for the file and for the recovery copy.
   std::vector<std::string> LinesToSave() const;
   void WriteTranscriptFile(const std::string& Path);
+  // Open once a file has been chosen: logged, read, replayed into a new line.
+  void OpenChosenFile(const std::string& Path);
   // Open's replay of a file's lines into a new line named FileName (steps after the reading).
   void ReplayFile(const std::string& FileName, std::vector<std::string> Lines);
   // Once New or Open has let go of a line and the views have let go of its stages, the memory

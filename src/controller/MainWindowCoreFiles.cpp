@@ -127,11 +127,21 @@ void TMainWindowCore::Open1Click() {
   const std::optional<std::string> Path =
       Platform.ExecuteOpenDialog(OpenDialogOptions(State().Language));
   if (!Path) return;
-  LogUserAction("Open file: " + *Path);
+  OpenChosenFile(*Path);
+}
+
+bool TMainWindowCore::OpenNamedFile(const std::string& Path) {
+  if (AskSaveChanges() == TAnswer::Cancel) return false;
+  OpenChosenFile(Path);
+  return true;
+}
+
+void TMainWindowCore::OpenChosenFile(const std::string& Path) {
+  LogUserAction("Open file: " + Path);
   // Read before anything is replaced: a file that cannot be read leaves the current line, the
   // title and the controls as they were.
-  std::vector<std::string> Lines = LoadTranscriptFile(*Path);
-  ReplayFile(*Path, std::move(Lines));
+  std::vector<std::string> Lines = LoadTranscriptFile(Path);
+  ReplayFile(Path, std::move(Lines));
   State().LineOfArgumentation->Changed = false;
   Platform.RecoveryDue();
 }

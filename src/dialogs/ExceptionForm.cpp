@@ -213,7 +213,6 @@ void TExceptionForm::UndercutterWarrantGroupBoxExit() {
 
 void TExceptionForm::OKButtonClick() {
   LogUserAction("OK (button)");
-  MarkToClose(Accepted);
   PReasonConclusion Connection = NewReasonConclusion();
   Connection->Reason = NewStatement(ReasonComboBox->Sentence(), TypeOfItem(*ReasonTypeRadioGroup));
   Connection->Conclusion =
@@ -221,15 +220,23 @@ void TExceptionForm::OKButtonClick() {
   const PStatement Exception =
       NewStatement(ExceptionComboBox->Sentence(), TypeOfItem(*ExceptionTypeRadioGroup));
   Connection->Exceptions.Add(Exception);
-  Core.ExceptionMove(Connection);
-
-  // Offered whether or not the exception was added: the warrant is a statement of its own.
   const bool AsIssue = AddUndercutterWarrantAsIssueCheckBox->isChecked();
   const bool AsAssumption = AddUndercutterWarrantAsAssumptionCheckBox->isChecked();
-  if (!AsIssue && !AsAssumption) return;
   const std::string Warrant =
       UndercutterWarrantSentence(Exception->Sentence, Connection->Reason->Sentence,
                                  Connection->Conclusion->Sentence, State().Language);
+  // Every sentence that OK would write must fit, the warrant asked for too, before anything is
+  // made: OK does all it was asked or nothing.
+  std::vector<TSentenceToCheck> Sentences{
+      {TSentenceRole::Exception, Exception->Sentence},
+      {TSentenceRole::Conclusion, Connection->Conclusion->Sentence},
+      {TSentenceRole::Reason, Connection->Reason->Sentence}};
+  if (AsIssue || AsAssumption) Sentences.push_back({TSentenceRole::UndercutterWarrant, Warrant});
+  if (!SentencesFit(Sentences)) return;
+  MarkToClose(Accepted);
+  Core.ExceptionMove(Connection);
+
+  // Offered whether or not the exception was added: the warrant is a statement of its own.
   if (AsIssue) Core.StatementMove(NewStatement(Warrant, TStatementType::Issue));
   if (AsAssumption) Core.StatementMove(NewStatement(Warrant, TStatementType::Assumption));
 }

@@ -178,6 +178,16 @@ void TMoveDialog::PresetType(const TDialogComboBox& Box, TRadioGroup& Group) {
   }
 }
 
+bool TMoveDialog::SentencesFit(const std::vector<TSentenceToCheck>& Sentences) {
+  for (const TSentenceToCheck& S : Sentences) {
+    if (FitsTranscriptLine(S.Sentence)) continue;
+    Core.MessageBoxes().Warning(SentenceTooLongText(State().Language, S.Role, S.Sentence.size()));
+    LogUserAction(SentenceTooLongMessage);
+    return false;
+  }
+  return true;
+}
+
 TStatementType TMoveDialog::TypeOfItem(const TRadioGroup& Group) {
   return Group.ItemIndex() == 1 ? TStatementType::Assumption : TStatementType::Issue;
 }

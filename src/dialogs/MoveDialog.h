@@ -5,8 +5,10 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "dialogs/FocusAreas.h"
+#include "dialogs/SentenceLength.h"
 #include "model/Statement.h"
 
 class QCheckBox;
@@ -77,6 +79,16 @@ class TMoveDialog : public QDialog {
   // Type preset: the item of the statement whose sentence equals the text exactly; a text
   // matching no statement leaves the selection as it is.
   static void PresetType(const TDialogComboBox& Box, TRadioGroup& Group);
+  // A sentence that OK would put into the line: one the user typed or picked, or a warrant.
+  struct TSentenceToCheck {
+    TSentenceRole Role;
+    std::string Sentence;
+  };
+  // True when every sentence fits a line of a line-of-argumentation file, so that a save and
+  // reopen gives it back whole. Otherwise the first that does not is refused with a notice, logged
+  // as the line's messages are: OK makes nothing and the dialog stays open as the user left it,
+  // the focus and the text's cursor included.
+  bool SentencesFit(const std::vector<TSentenceToCheck>& Sentences);
   // Item 0 stands for Issue, item 1 for Assumption.
   static TStatementType TypeOfItem(const TRadioGroup& Group);
   // "?" or "!" for the selected item, as the log writes it.

@@ -182,20 +182,26 @@ void TReasonConclusionForm::StepWarrantGroupBoxExit() {
 
 void TReasonConclusionForm::OKButtonClick() {
   LogUserAction("OK (button)");
-  MarkToClose(Accepted);
   PReasonConclusion Connection = NewReasonConclusion();
   Connection->Reason = NewStatement(ReasonComboBox->Sentence(), TypeOfItem(*ReasonTypeRadioGroup));
   Connection->Conclusion =
       NewStatement(ConclusionComboBox->Sentence(), TypeOfItem(*ConclusionTypeRadioGroup));
-  Core.ReasonConclusionMove(Connection);
-
-  // Offered whether or not the connection was made: the warrant is a statement of its own.
   const bool AsIssue = AddStepWarrantAsIssueCheckBox->isChecked();
   const bool AsAssumption = AddStepWarrantAsAssumptionCheckBox->isChecked();
-  if (!AsIssue && !AsAssumption) return;
   const std::string Warrant =
       StepWarrantSentence(Connection->Reason->Sentence, Connection->Conclusion->Sentence,
                           Connection->ConnectionKind, State().Language);
+  // Every sentence that OK would write must fit, the warrant asked for too, before anything is
+  // made: OK does all it was asked or nothing.
+  std::vector<TSentenceToCheck> Sentences{
+      {TSentenceRole::Conclusion, Connection->Conclusion->Sentence},
+      {TSentenceRole::Reason, Connection->Reason->Sentence}};
+  if (AsIssue || AsAssumption) Sentences.push_back({TSentenceRole::StepWarrant, Warrant});
+  if (!SentencesFit(Sentences)) return;
+  MarkToClose(Accepted);
+  Core.ReasonConclusionMove(Connection);
+
+  // Offered whether or not the connection was made: the warrant is a statement of its own.
   if (AsIssue) Core.StatementMove(NewStatement(Warrant, TStatementType::Issue));
   if (AsAssumption) Core.StatementMove(NewStatement(Warrant, TStatementType::Assumption));
 }

@@ -102,6 +102,7 @@ void TStatementForm::StatementTypeRadioGroupClick() {
 
 void TStatementForm::OKButtonClick() {
   LogUserAction("OK (button)");
+  if (!SentencesFit({{TSentenceRole::Statement, StatementComboBox->Sentence()}})) return;
   MarkToClose(Accepted);
   // The outcome does not matter: a refused move closes the dialog all the same.
   Core.StatementMove(

@@ -44,6 +44,20 @@ void SyncDirectory(const fs::path& Directory) {
   ::close(Handle);
 }
 
+// The file that Path names once its symbolic links are followed, one by one, so that a link to a
+// file not yet there leads to where that file is to be. A loop of links, or a link that cannot be
+// read, stops the search at the link reached.
+fs::path FollowLinks(fs::path Path) {
+  for (int Hops = 0; Hops < 40; ++Hops) {
+    std::error_code Error;
+    if (!fs::is_symlink(Path, Error)) break;
+    const fs::path Next = fs::read_symlink(Path, Error);
+    if (Error) break;
+    Path = Next.is_absolute() ? Next : Path.parent_path() / Next;
+  }
+  return Path;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& Path) {
@@ -61,12 +75,7 @@ std::optional<std::string> ReadWholeFile(const std::string& Path) {
 }
 
 bool ReplaceFileSafely(const std::string& Path, std::string_view Bytes) {
-  std::error_code Error;
-  fs::path Target(Path);
-  if (fs::is_symlink(Target, Error)) {
-    auto Resolved = fs::weakly_canonical(Target, Error);
-    if (!Error) Target = std::move(Resolved);
-  }
+  const fs::path Target = FollowLinks(Path);
   // A hidden name beside the target, made unique by mkstemp, which also creates the file.
   fs::path Pattern = Target.parent_path() / ("." + Target.filename().string() + ".XXXXXX");
   std::string Temporary = Pattern.string();

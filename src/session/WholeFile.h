@@ -17,8 +17,9 @@ std::optional<std::string> ReadWholeFile(const std::string& Path);
 // crash, or a power cut) leaves the old file or the new one, never a part of either, and two
 // programs replacing files in one directory at once never write into each other's temporary
 // file. The new file keeps the permissions of the old one (a new file gets the usual ones for
-// the user's umask). A symbolic link is followed, so the file it points to is replaced and the
-// link stays. Returns false on failure; no temporary file is left behind.
+// the user's umask). A symbolic link is followed, so the file it points to is replaced (or made,
+// when it is not there yet) and the link stays. Returns false on failure; no temporary file is
+// left behind.
 bool ReplaceFileSafely(const std::string& Path, std::string_view Bytes);
 
 }  // namespace palaver

@@ -10,6 +10,9 @@ namespace palaver {
 // The longest line a transcript reader takes, in bytes of UTF-8; a longer line is cut to this
 // length, or a little shorter, so that the cut never falls inside a character.
 inline constexpr std::size_t MaxTranscriptLineLength = 4096;
+// The longest sentence, in bytes of UTF-8, whose statement line (the five characters of its mark,
+// "  ?: ", and the sentence) a reader takes whole.
+inline constexpr std::size_t MaxSentenceLength = MaxTranscriptLineLength - 5;
 
 // Splits text into lines as the line-of-argumentation view holds them: CR LF, LF or a lone CR
 // ends a line; a terminator at the very end does not start another (empty) line, so "a\r\n" is

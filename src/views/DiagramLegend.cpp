@@ -217,4 +217,18 @@ std::string LegendIntroduction(TLanguage Language) {
                "says why it is justified or not.";
 }
 
+std::string LegendNavigation(TLanguage Language) {
+  return Language == TLanguage::Dutch
+             ? "Ctrl+Plus, Ctrl+Min en Ctrl+0 (of Ctrl met het muiswiel) zoomen het schema in, uit "
+               "en terug naar de normale grootte; Ctrl+F zoekt een bewering, F3 gaat naar de "
+               "volgende en Shift+F3 naar de vorige. De rechter muisknop (of de menutoets) "
+               "kopieert, "
+               "exporteert en drukt het schema af."
+             : "Ctrl+Plus, Ctrl+Minus and Ctrl+0 (or Ctrl and the mouse wheel) zoom the diagram "
+               "in, "
+               "out and back to its normal size; Ctrl+F finds a statement, F3 goes to the next one "
+               "and Shift+F3 to the previous one. The right mouse button (or the Menu key) copies, "
+               "exports and prints the diagram.";
+}
+
 }  // namespace palaver

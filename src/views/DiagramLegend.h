@@ -38,5 +38,7 @@ std::vector<TLegendEntry> DiagramLegend(TLanguage Language);
 // The legend window's title and the line above its examples.
 std::string LegendTitle(TLanguage Language);
 std::string LegendIntroduction(TLanguage Language);
+// The line below it that says how to get around a large diagram: zoom and find.
+std::string LegendNavigation(TLanguage Language);
 
 }  // namespace palaver

@@ -60,7 +60,12 @@ const QImage& CachedStatusImage(int Index) {
 }
 
 void PaintPrimitive(QPainter& Painter, const TDiagramPrimitive& P,
-                    const std::array<QFont, 3>& Fonts) {
+                    const std::array<QFont, 3>& Fonts, bool Shrunk) {
+  const auto Pen = [Shrunk](const TDiagramPen& Of) {
+    QPen Result = ToQPen(Of);
+    Result.setCosmetic(Shrunk);
+    return Result;
+  };
   switch (P.Kind) {
     case TPrimitiveKind::Clear:
       Painter.fillRect(ToQRect(P.Bounds), ToQColor(P.Pen.Colour));
@@ -69,7 +74,7 @@ void PaintPrimitive(QPainter& Painter, const TDiagramPrimitive& P,
       if (P.Bounds.IsEmpty()) break;
       // The frame runs through the centres of its outermost pixels, so it covers exactly the
       // columns Left .. Right - 1 and rows Top .. Bottom - 1, at any device pixel ratio.
-      Painter.setPen(ToQPen(P.Pen));
+      Painter.setPen(Pen(P.Pen));
       Painter.setBrush(Qt::white);
       Painter.drawRect(QRectF(PixelCentre({P.Bounds.Left, P.Bounds.Top}),
                               QSizeF(P.Bounds.Width() - 1, P.Bounds.Height() - 1)));
@@ -77,7 +82,7 @@ void PaintPrimitive(QPainter& Painter, const TDiagramPrimitive& P,
     case TPrimitiveKind::Line: {
       if (P.From == P.To) break;
       const TDiagramPoint Last = LastLinePoint(P.From, P.To);
-      Painter.setPen(ToQPen(P.Pen));
+      Painter.setPen(Pen(P.Pen));
       // Square caps reach half a pixel past the centres of the first and last pixels.
       if (Last == P.From)
         Painter.drawPoint(PixelCentre(P.From));
@@ -180,7 +185,8 @@ void TQtTextMeasurer::ForgetMeasurements() {
 }
 
 void PaintDiagram(QPainter& Painter, const TDiagramPicture& Picture, const QFont& Font,
-                  const QRect& Exposed) {
+                  const QRect& Exposed, int Overhang) {
+  if (Overhang < 0) Overhang = GlyphOverhang;
   if (Exposed.isEmpty()) return;
   const std::array<QFont, 3> Fonts = {StyledFont(Font, TFontStyle::Regular),
                                       StyledFont(Font, TFontStyle::Bold),
@@ -190,10 +196,12 @@ void PaintDiagram(QPainter& Painter, const TDiagramPicture& Picture, const QFont
   Painter.setClipRect(Exposed, Qt::IntersectClip);
   // The surface is white wherever nothing is drawn, also where it has grown since the clear.
   Painter.fillRect(Exposed, Qt::white);
-  const QRect Area = Exposed.adjusted(-GlyphOverhang, -GlyphOverhang, GlyphOverhang, GlyphOverhang);
+  const QRect Area = Exposed.adjusted(-Overhang, -Overhang, Overhang, Overhang);
+  const QTransform& World = Painter.worldTransform();
+  const bool Shrunk = World.m11() < 1 || World.m22() < 1;
   const TDiagramRect Query{Area.left(), Area.top(), Area.right() + 1, Area.bottom() + 1};
   for (const std::size_t Index : Picture.PrimitivesIn(Query))
-    PaintPrimitive(Painter, Picture.Primitives()[Index], Fonts);
+    PaintPrimitive(Painter, Picture.Primitives()[Index], Fonts, Shrunk);
   Painter.restore();
 }
 
@@ -202,6 +210,20 @@ QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font) {
   QImage Image(Whole.size(), QImage::Format_RGB32);
   Image.fill(Qt::white);
   QPainter Painter(&Image);
+  PaintDiagram(Painter, Picture, Font, Whole);
+  return Image;
+}
+
+QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font, int Scale) {
+  const QRect Whole = WholePicture(Picture);
+  QImage Image(Whole.size() * Scale, QImage::Format_RGB32);
+  if (Image.isNull()) return Image;
+  Image.fill(Qt::white);
+  constexpr double InchesPerMetre = 39.37;
+  Image.setDotsPerMeterX(static_cast<int>(ExportResolution * Scale * InchesPerMetre));
+  Image.setDotsPerMeterY(static_cast<int>(ExportResolution * Scale * InchesPerMetre));
+  QPainter Painter(&Image);
+  Painter.scale(Scale, Scale);
   PaintDiagram(Painter, Picture, Font, Whole);
   return Image;
 }

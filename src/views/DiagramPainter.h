@@ -50,12 +50,21 @@ class TQtTextMeasurer : public TTextMeasurer {
 // Paints Exposed white and then the primitives of Picture that meet it, clipped to Exposed,
 // shapes without antialiasing. The one drawing routine: the window's paint surface and every
 // export go through it.
+// A painter that shrinks the picture (a zoom below 100 %) draws its lines one device pixel wide,
+// so that they stay sharp and dark.
+//
+// Glyphs may reach a little past their cells, so primitives just outside Exposed are painted
+// too, clipped. A page passes Overhang 0: what lies on the next page must not be painted here,
+// even clipped, since a PDF keeps clipped text as text.
 void PaintDiagram(QPainter& Painter, const TDiagramPicture& Picture, const QFont& Font,
-                  const QRect& Exposed);
+                  const QRect& Exposed, int Overhang = -1);
 
 // The whole picture in a white image of the picture's size (at least 1 x 1 pixel, so that an
 // empty diagram still gives an image that can be saved).
 QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font);
+// The same at Scale times the size, drawn at that scale (not an enlarged bitmap), marked with
+// Scale times the screen's resolution so that it prints at the same size.
+QImage DiagramImage(const TDiagramPicture& Picture, const QFont& Font, int Scale);
 
 // The whole picture as an SVG document or a one-page PDF, sized in the picture's pixels at 96
 // dots per inch. False when the device could not be written.

@@ -14,6 +14,7 @@
 #include "model/Statement.h"
 #include "session/ProgramState.h"
 #include "session/TemporaryDirectory.h"
+#include "support/FixedClock.h"
 
 namespace palaver::guitest {
 
@@ -37,11 +38,7 @@ class TScriptedFileDialogs final : public TFileDialogs {
   }
 };
 
-class TFixedClock final : public TClock {
- public:
-  std::string TimeText() const override { return "12:34:56"; }
-  std::string DateText() const override { return "01-02-2003"; }
-};
+using test::TFixedClock;
 
 // One run of the program in a temporary program directory, with scripted message boxes and
 // file dialogs and a fixed clock. Write the settings file before Start.
@@ -84,9 +81,8 @@ class TProgramRun {
   TLines LoggedSinceShow() const {
     TLines Texts;
     const TLines Lines = LogFile();
-    const std::string Stamp = "[12:34:56]  ";
     for (std::size_t I = 6; I < Lines.size(); ++I)
-      Texts.push_back(Lines[I].rfind(Stamp, 0) == 0 ? Lines[I].substr(Stamp.size()) : Lines[I]);
+      Texts.push_back(Clock.Unstamped(Lines[I]));
     return Texts;
   }
   // The texts logged since the given count of texts.

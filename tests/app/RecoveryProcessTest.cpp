@@ -242,12 +242,13 @@ class RecoveryProcessTest : public QObject {
     WriteBytes(Dir.File("PalaverRecovery0.txt"), Left);
 
     TRunningProgram Running(QString::fromStdString(Program), {});
-    QElapsedTimer Clock;
-    Clock.start();
-    while (!LogTexts(Dir, 0).contains(QStringLiteral("PALAVER FORM")) &&
-           Clock.elapsed() < TimeoutMs)
-      QTest::qWait(50);
-    QTest::qWait(500);
+    // The question holds slot 0's lock while it is open. The program took and let go of that
+    // lock once before, at start-up, when it looked for a slot of its own; so the question is
+    // open once the window is shown (the log says "PALAVER FORM") and the lock file is there.
+    // A signal from then on reaches the program inside the question's event loop.
+    QTRY_VERIFY_WITH_TIMEOUT(LogTexts(Dir, 0).contains(QStringLiteral("PALAVER FORM")) &&
+                                 std::filesystem::exists(Dir.File("PalaverRecovery0.lock")),
+                             TimeoutMs);
     Running.Signal(SIGTERM);
     QVERIFY(Running.Finished());
     QCOMPARE(Running.Process.exitCode(), 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <variant>
 
 #include "cli/CommandLine.h"
@@ -100,18 +101,62 @@ TEST(CommandLine, ReportsUsageErrors) {
   EXPECT_EQ(Parsed({"render", "a.lin", "-o", "o.png", "--width", "32767"}).Width, 32767);
 }
 
-TEST(CommandLine, HelpExplainsEveryOption) {
-  const std::string Evaluate = HelpText("evaluate");
-  const std::string Render = HelpText("render");
-  for (const char* Option : {"--language", "--back", "--forward", "--delete-statement",
-                             "--delete-connection", "--delete-exception", "--help"}) {
-    EXPECT_NE(Evaluate.find(Option), std::string::npos) << Option;
-    EXPECT_NE(Render.find(Option), std::string::npos) << Option;
+// The option names a command's help lists: "  -o, --output OUT" gives -o and --output.
+std::vector<std::string> ListedOptions(const std::string& Help) {
+  std::vector<std::string> Names;
+  std::size_t At = 0;
+  while ((At = Help.find("\n  -", At)) != std::string::npos) {
+    At += 3;
+    const std::size_t End = Help.find('\n', At);
+    std::string Line = Help.substr(At, End - At);
+    for (std::size_t Comma; (Comma = Line.find(", -")) != std::string::npos;) {
+      Names.push_back(Line.substr(0, Comma));
+      Line.erase(0, Comma + 2);
+    }
+    Names.push_back(Line.substr(0, Line.find(' ')));
   }
-  for (const char* Option : {"--view", "--structure-only", "--width", "-o, --output"})
-    EXPECT_NE(Render.find(Option), std::string::npos) << Option;
-  EXPECT_NE(Render.find("start-up, 456)"), std::string::npos);
-  EXPECT_NE(HelpText("").find("evaluate"), std::string::npos);
+  return Names;
+}
+
+TEST(CommandLine, EachHelpListsExactlyTheOptionsItsCommandAccepts) {
+  const std::vector<std::string> Commands{"evaluate", "render", "export"};
+  std::vector<std::string> Everything;
+  for (const std::string& Command : Commands)
+    for (const std::string& Name : ListedOptions(HelpText(Command)))
+      Everything.push_back(Name);
+  ASSERT_GE(Everything.size(), 14u);
+  for (const std::string& Command : Commands) {
+    const std::vector<std::string> Listed = ListedOptions(HelpText(Command));
+    for (const std::string& Name : Everything) {
+      if (Name == "-h" || Name == "--help") continue;
+      const bool IsListed = std::find(Listed.begin(), Listed.end(), Name) != Listed.end();
+      const std::string Error = ErrorOf({Command, Name, "a", "b", "c", "d.lin"});
+      EXPECT_EQ(Error.find(" is an option of "), IsListed ? std::string::npos : Name.size())
+          << Command << " " << Name << ": " << Error;
+    }
+  }
+  EXPECT_NE(HelpText("render").find("start-up, 456)"), std::string::npos);
+  EXPECT_NE(HelpText("").find("  -h, --help   show this help;"), std::string::npos);
+}
+
+TEST(CommandLine, UsageLinesWrapUnderTheirCommand) {
+  EXPECT_EQ(UsageText("render"),
+            "Usage: palaver-cli render [--language english|dutch] [--view arguments|statements]\n"
+            "         [--structure-only] [--width PIXELS] [EDIT ...] FILE -o "
+            "OUT.png|OUT.svg|OUT.pdf\n"
+            "Try 'palaver-cli render --help' for more information.\n");
+  const std::string Export = HelpText("export");
+  EXPECT_EQ(Export.substr(0, Export.find("\n\n")),
+            "Usage: palaver-cli export --format aif|argdown|dot [--language english|dutch]\n"
+            "                          [EDIT ...] FILE [-o OUT]");
+  EXPECT_EQ(UsageText("").substr(0, UsageText("").find('\n')),
+            "Usage: palaver-cli evaluate [--language english|dutch] [EDIT ...] FILE");
+  // A required option missing is named as the usage shows it.
+  EXPECT_EQ(ErrorOf({"export", "a.lin"}), "export needs --format aif, argdown or dot");
+  EXPECT_EQ(ErrorOf({"render", "a.lin", "--output"}), "--output needs OUT.png|OUT.svg|OUT.pdf");
+  EXPECT_EQ(ErrorOf({"export", "a.lin", "--format", "dot", "-o"}), "-o needs OUT");
+  EXPECT_EQ(ErrorOf({"evaluate", "a.lin", "--output", "x"}),
+            "--output is an option of render and export only");
 }
 
 }  // namespace

@@ -215,36 +215,77 @@ TEST(EvaluateLimits, AReplayPastALimitExitsWithThreeTellsWhyAndPrintsTheStageRea
   EXPECT_EQ(RunCli({"evaluate", Path}).ExitStatus, ExitSuccess);
 }
 
-TEST(EvaluateLimits, TreesPastTheNodeLimitStopAndTheObjectEndsWithTheCut) {
+// The text of "arguments" and "maximal_dialectical_arguments", keys included.
+std::string TreesText(const std::string& Json) {
+  const std::size_t From = Json.find("\n  \"arguments\": ");
+  return Json.substr(From, Json.find("\n  \"forward_lines\": ") - From);
+}
+
+std::size_t Occurrences(const std::string& Text, const std::string& Part) {
+  std::size_t Count = 0;
+  for (std::size_t At = Text.find(Part); At != std::string::npos; At = Text.find(Part, At + 1))
+    ++Count;
+  return Count;
+}
+
+TEST(EvaluateLimits, TreesStopAtTheirByteLimitHoweverLongTheSentences) {
+  // Four Issues of a thousand bytes each, all reasons for each other: tens of thousands of
+  // nodes in full, each carrying a long sentence.
+  std::string Transcript = FullyConnectedTranscript();
+  for (std::size_t At = 0; (At = Transcript.find("?: s", At)) != std::string::npos; At += 5)
+    Transcript.insert(At + 5, std::string(1000, 'x'));
+  QTemporaryDir Dir;
+  const std::string Path = Dir.path().toStdString() + "/long.lin";
+  WriteBytes(Path, Transcript);
+  TCliSession Session(TLanguage::English);
+  Session.Open(Path);
+
+  constexpr std::uint64_t Limit = 100'000;
+  const std::string Cut = EvaluationJson(*State().LineOfArgumentation, State().ForwardLines,
+                                         TLanguage::English, false, Limit);
+  QJsonParseError Error;
+  const QJsonObject Output =
+      QJsonDocument::fromJson(QByteArray::fromStdString(Cut), &Error).object();
+  ASSERT_EQ(Error.error, QJsonParseError::NoError);
+  const std::string Trees = TreesText(Cut);
+  // Nothing is begun past the limit: what follows it is the rest of one node and the brackets
+  // that close what is open.
+  EXPECT_GE(Trees.size(), Limit);
+  EXPECT_LT(Trees.size(), Limit + 8'000);
+  const QJsonObject Counts = Output["cut"].toObject();
+  EXPECT_EQ(Counts["byte_limit"].toInteger(), 100000);
+  EXPECT_EQ(Counts["nodes_written"].toInteger(),
+            Occurrences(Trees, "\"subarguments\"") + Occurrences(Trees, "\"status\""));
+  EXPECT_GT(Counts["nodes_in_full"].toInteger(), 100 * Counts["nodes_written"].toInteger());
+}
+
+TEST(EvaluateLimits, ACutLeavesEverythingButTheTreesAsItWas) {
   TCliSession Session(TLanguage::English);
   Session.Open(DataPath("cli-exception.lin"));
   const TLineOfArgumentation& Line = *State().LineOfArgumentation;
   const std::string Whole = EvaluationJson(Line, State().ForwardLines, TLanguage::English);
   EXPECT_EQ(Whole.find("\"cut\""), std::string::npos);
 
-  const std::string Cut = EvaluationJson(Line, State().ForwardLines, TLanguage::English, false, 3);
+  // The trees' opening bracket takes their one byte: no node is begun.
+  const std::string Cut = EvaluationJson(Line, State().ForwardLines, TLanguage::English, false, 1);
   QJsonParseError Error;
   const QJsonObject Output =
       QJsonDocument::fromJson(QByteArray::fromStdString(Cut), &Error).object();
   ASSERT_EQ(Error.error, QJsonParseError::NoError);
-  // Written in full the trees have more nodes than three; the cut says how many, last.
+  EXPECT_EQ(Output["arguments"].toArray().size(), 0);
+  EXPECT_EQ(Output["maximal_dialectical_arguments"].toArray().size(), 0);
   const QJsonObject Counts = Output["cut"].toObject();
-  EXPECT_EQ(Counts["limit"].toInt(), 3);
-  EXPECT_GT(Counts["total"].toInt(), 3);
+  EXPECT_EQ(Counts["nodes_written"].toInt(), 0);
+  EXPECT_GT(Counts["nodes_in_full"].toInt(), 1);
+  // The cut comes last, and everything outside the trees is as in the whole output.
   EXPECT_EQ(Output.keys().size(), 9);
   EXPECT_EQ(Cut.substr(Cut.rfind("\"cut\"")).find("\"transcript\""), std::string::npos);
-  // Three nodes are written: the arguments come first.
-  int Nodes = 0;
-  for (std::size_t At = Cut.find("\"conclusion\""); At != std::string::npos;
-       At = Cut.find("\"conclusion\"", At + 1))
-    ++Nodes;
-  int ConnectionConclusions = 0;
-  for (const QJsonValue& C : Output["connections"].toArray())
-    ConnectionConclusions += C.toObject().contains("conclusion");
-  EXPECT_EQ(Nodes - ConnectionConclusions, 3);
-  // Everything else is as in the whole output.
-  EXPECT_EQ(Output["statements"],
-            QJsonDocument::fromJson(QByteArray::fromStdString(Whole)).object()["statements"]);
+  EXPECT_EQ(Cut.substr(0, Cut.find("\n  \"arguments\": ")),
+            Whole.substr(0, Whole.find("\n  \"arguments\": ")));
+  const std::size_t CutRest = Cut.find("\n  \"forward_lines\": ");
+  const std::size_t WholeRest = Whole.find("\n  \"forward_lines\": ");
+  EXPECT_EQ(Cut.substr(CutRest, Cut.rfind(",\n  \"cut\"") - CutRest),
+            Whole.substr(WholeRest, Whole.rfind("\n}") - WholeRest));
 }
 
 }  // namespace

@@ -2,15 +2,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCloseEvent>
+#include <QClipboard>
 #include <QDialog>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWindow>
-#include <algorithm>
 #include <string>
 
 #include "controller/HeadlessPlatform.h"
@@ -19,16 +17,12 @@
 #include "line/LineOfArgumentation.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
+#include "support/FixedClock.h"
+#include "support/ModalDialogs.h"
 #include "transcript/TranscriptFormat.h"
 #include "views/QtText.h"
 
 namespace palaver::test {
-
-class TFixedClock final : public TClock {
- public:
-  std::string TimeText() const override { return "12:34:56"; }
-  std::string DateText() const override { return "01-02-2003"; }
-};
 
 // The program as the dialogs meet it: a fresh program state, logging on into a temporary
 // directory with a fixed clock, and the main window's core on the headless platform with a new
@@ -55,11 +49,8 @@ class TDialogWorld {
   QStringList NewLogLines() {
     QStringList Result;
     const auto& Lines = State().LogLines;
-    const std::string Stamp = "[12:34:56]  ";
-    for (; Seen < Lines.size(); ++Seen) {
-      const std::string& Line = Lines[Seen];
-      Result.push_back(ToQString(Line.rfind(Stamp, 0) == 0 ? Line.substr(Stamp.size()) : Line));
-    }
+    for (; Seen < Lines.size(); ++Seen)
+      Result.push_back(ToQString(Clock.Unstamped(Lines[Seen])));
     return Result;
   }
   void SkipLog() { NewLogLines(); }
@@ -121,12 +112,10 @@ inline void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
   QTest::keyClick(Focused(), Key, Modifiers);
 }
 
-// Clicks within what the control shows: a check box or radio item stretched by its layout
-// answers only on its mark and its caption.
-inline void Click(QWidget* Widget) {
-  const QPoint Where(std::min(Widget->width(), Widget->sizeHint().width()) / 2,
-                     Widget->height() / 2);
-  QTest::mouseClick(Widget, Qt::LeftButton, Qt::NoModifier, Where);
+// Pastes the text into the focused control with the keyboard, as a user brings in a paragraph.
+inline void Paste(const QString& Text) {
+  QGuiApplication::clipboard()->setText(Text);
+  Press(Qt::Key_V, Qt::ControlModifier);
 }
 
 // Opens the list with a click on the combo box's arrow and takes the item with the keyboard.
@@ -147,12 +136,6 @@ inline void Pick(TDialogComboBox* Box, const QString& Item) {
   List->setCurrentIndex(List->model()->index(Row, 0));
   QTest::keyClick(List, Qt::Key_Return);
   QTRY_VERIFY(!List->isVisible());
-}
-
-// The window's close box: the window system asks the window to close.
-inline void ClickCloseBox(QDialog& Dialog) {
-  QCloseEvent Event;
-  QApplication::sendEvent(Dialog.windowHandle(), &Event);
 }
 
 }  // namespace palaver::test

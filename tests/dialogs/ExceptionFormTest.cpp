@@ -104,6 +104,40 @@ class ExceptionFormTest : public QObject {
                           ""}));
   }
 
+  void aSentenceALineWouldCutIsRefusedInItsOwnBox() {
+    OpenForm();
+    Type("e");
+    Press(Qt::Key_Tab);
+    Type("c");
+    Press(Qt::Key_Tab);
+    Paste(QString(4092, QChar('r')));
+    Click(Form->AddUndercutterWarrantAsAssumptionCheckBox);
+    World->SkipLog();
+    Click(Form->OKButton);
+    QVERIFY(Form->isVisible());
+    QCOMPARE(World->NewLogLines(),
+             (QStringList{"Undercutter warrant: add as assumption (groupbox)", "OK (button)",
+                          "Message: Sentence too long; Answer: OK"}));
+    QVERIFY(World->Platform.Boxes.Shown.back().Text.starts_with(
+        "\r\nThe reason is too long to be saved: 4,092 characters,"));
+    QCOMPARE(World->Moves(), 0);
+    QCOMPARE(Form->ReasonComboBox->currentText(), QString(4092, QChar('r')));
+
+    // A reason that fits still makes an undercutter warrant that does not.
+    Click(Form->ReasonComboBox);
+    Press(Qt::Key_A, Qt::ControlModifier);
+    Paste(QString(4050, QChar('r')));
+    Click(Form->OKButton);
+    QVERIFY(Form->isVisible());
+    QVERIFY(World->Platform.Boxes.Shown.back().Text.starts_with(
+        "\r\nThe undercutter warrant would be too long to be saved: 4,119 characters,"));
+    QCOMPARE(World->Moves(), 0);
+    Click(Form->AddUndercutterWarrantAsAssumptionCheckBox);
+    Click(Form->OKButton);
+    QVERIFY(!Form->isVisible());
+    QCOMPARE(World->Moves(), 1);
+  }
+
   void presetsFollowTheExceptionAndTheReasonButNotTheConclusion() {
     World->Say("x", Issue);
     World->Say("y", Assumption);

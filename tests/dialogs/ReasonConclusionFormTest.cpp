@@ -89,6 +89,43 @@ class ReasonConclusionFormTest : public QObject {
                                                "STATEMENT", "  ?: (IF a, THEN b)", ""}));
   }
 
+  void aWarrantALineWouldCutRefusesTheWholeMove() {
+    // Reason and conclusion fit a line each; the warrant built from them is one byte too long.
+    const QString Conclusion(2040, QChar('c'));
+    const QString Reason(2040, QChar('r'));
+    OpenForm();
+    Paste(Conclusion);
+    Press(Qt::Key_Tab);
+    Paste(Reason);
+    Click(Form->AddStepWarrantAsIssueCheckBox);
+    World->SkipLog();
+    Click(Form->OKButton);
+    QVERIFY(Form->isVisible());
+    QCOMPARE(World->NewLogLines(),
+             (QStringList{"Step warrant: add as issue (groupbox)", "OK (button)",
+                          "Message: Sentence too long; Answer: OK"}));
+    QCOMPARE(World->Platform.Boxes.Shown.back().Text,
+             std::string("\r\nThe step warrant would be too long to be saved: 4,092 characters, "
+                         "where a statement may be at most 4,091 characters long. \r\nShorten the "
+                         "reason or the conclusion, or do not add the warrant. \r\n(A letter with "
+                         "an accent counts as two characters here, some other signs as three or "
+                         "four.) "));
+    QCOMPARE(World->Moves(), 0);
+    QCOMPARE(Form->ConclusionComboBox->currentText(), Conclusion);
+    QCOMPARE(Form->ReasonComboBox->currentText(), Reason);
+
+    // One character less, and the connection and its warrant are made, the warrant whole.
+    Click(Form->ReasonComboBox);
+    Press(Qt::Key_End);
+    Press(Qt::Key_Backspace);
+    Click(Form->OKButton);
+    QVERIFY(!Form->isVisible());
+    const QString Warrant = "(IF " + Reason.chopped(1) + ", THEN " + Conclusion + ")";
+    QCOMPARE(Warrant.size(), 4091);
+    QCOMPARE(World->Statements(),
+             (QStringList{"?" + Conclusion, "!" + Reason.chopped(1), "?" + Warrant}));
+  }
+
   void theWarrantIsBuiltInTheCurrentLanguage() {
     State().Language = TLanguage::Dutch;
     OpenForm();

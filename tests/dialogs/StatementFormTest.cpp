@@ -188,6 +188,68 @@ class StatementFormTest : public QObject {
     QCOMPARE(World->Moves(), 0);
   }
 
+  void aSentenceALineWouldCutIsRefusedAndOneThatFitsComesBackWhole() {
+    // A pasted paragraph one byte longer than a file's line holds after the statement's mark.
+    QString Paragraph;
+    while (Paragraph.size() < 4092)
+      Paragraph += QStringLiteral("A pasted paragraph, sentence after sentence. ");
+    Paragraph.truncate(4092);
+    OpenForm();
+    World->SkipLog();
+    Paste(Paragraph);
+    Press(Qt::Key_Return);
+    QVERIFY(Form->isVisible());
+    QCOMPARE(Form->StatementComboBox->currentText(), Paragraph);
+    QCOMPARE(World->NewLogLines(),
+             (QStringList{"OK (button)", "Message: Sentence too long; Answer: OK"}));
+    QCOMPARE(World->Platform.Boxes.Shown.back().Text,
+             std::string("\r\nThe statement is too long to be saved: 4,092 characters, where a "
+                         "statement may be at most 4,091 characters long. \r\n(A letter with an "
+                         "accent counts as two characters here, some other signs as three or "
+                         "four.) "));
+    QCOMPARE(World->Moves(), 0);
+
+    // The focus and the cursor are where they were, at the end of the text.
+    Press(Qt::Key_Backspace);
+    Paragraph.chop(1);
+    QCOMPARE(Form->StatementComboBox->currentText(), Paragraph);
+    Press(Qt::Key_Return);
+    QVERIFY(!Form->isVisible());
+    QCOMPARE(World->Statements(), QStringList{"?" + Paragraph});
+
+    // Saved and opened again, it is the one statement it was, whole.
+    const std::string Path = FromQString(World->Dir.path()) + "/long.lin";
+    World->Platform.SaveDialogAnswers = {Path};
+    World->Core->SaveAs1Click();
+    World->Core->New1Click();
+    QCOMPARE(World->Moves(), 0);
+    World->Platform.OpenDialogAnswers = {Path};
+    World->Core->Open1Click();
+    QCOMPARE(World->Statements(), QStringList{"?" + Paragraph});
+  }
+
+  void lengthIsCountedInTheBytesTheFileHolds() {
+    Form->ApplyCaptions(TLanguage::Dutch);
+    State().Language = TLanguage::Dutch;
+    // 2,046 letters, each two bytes in the file.
+    const QString Accents(2046, QChar(0xE9));
+    OpenForm();
+    World->SkipLog();
+    Paste(Accents);
+    Press(Qt::Key_Return);
+    QVERIFY(Form->isVisible());
+    QCOMPARE(World->Platform.Boxes.Shown.back().Text,
+             std::string("\r\nDe bewering is te lang om te bewaren: 4.092 tekens, terwijl een "
+                         "bewering hoogstens 4.091 tekens lang mag zijn. \r\n(Een letter met een "
+                         "accent telt hier als twee tekens, sommige andere tekens als drie of "
+                         "vier.) "));
+    QCOMPARE(World->Moves(), 0);
+    Press(Qt::Key_Backspace);
+    Press(Qt::Key_Return);
+    QVERIFY(!Form->isVisible());
+    QCOMPARE(World->Statements(), QStringList{"?" + Accents.chopped(1)});
+  }
+
   void dutchCaptionsAndPlaceholder() {
     const QStringList English = CaptionsOf(*Form);
     Form->ApplyCaptions(TLanguage::Dutch);

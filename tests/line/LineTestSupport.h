@@ -13,14 +13,9 @@
 #include "session/MessageBoxes.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
+#include "support/FixedClock.h"
 
 namespace palaver::test {
-
-class TFixedClock final : public TClock {
- public:
-  std::string TimeText() const override { return "12:34:56"; }
-  std::string DateText() const override { return "01-02-2003"; }
-};
 
 // The program state reset for one test and again after it; declare it before anything that
 // sets up state.
@@ -50,10 +45,8 @@ class TLogCapture {
   std::vector<std::string> Texts() const {
     std::vector<std::string> Result;
     const auto& Lines = State().LogLines;
-    for (std::size_t I = 4; I < Lines.size(); ++I) {
-      const std::string Prefix = "[12:34:56]  ";
-      Result.push_back(Lines[I].rfind(Prefix, 0) == 0 ? Lines[I].substr(Prefix.size()) : Lines[I]);
-    }
+    for (std::size_t I = 4; I < Lines.size(); ++I)
+      Result.push_back(Clock.Unstamped(Lines[I]));
     return Result;
   }
 

@@ -2,26 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <vector>
 
 #include "TemporaryDirectory.h"
 #include "session/MessageBoxes.h"
 #include "session/ProgramState.h"
+#include "support/FixedClock.h"
 
 namespace palaver {
 namespace {
 
+using test::TFixedClock;
 using testing::ReadBytes;
 using testing::TTemporaryDirectory;
 using testing::WriteBytes;
-
-class TFixedClock : public TClock {
- public:
-  std::string Time = "09:05:07";
-  std::string TimeText() const override { return Time; }
-  std::string DateText() const override { return "31-12-2024"; }
-};
 
 class TRecordingBoxes : public TMessageBoxes {
  public:
@@ -41,6 +39,8 @@ class UserActionLog : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState();
+    Clock.Time = "09:05:07";
+    Clock.Date = "31-12-2024";
     SetLogServices(&Clock, &Boxes);
     State().LoggingOn = true;
   }
@@ -136,9 +136,12 @@ TEST_F(UserActionLog, UncreatableFileIsReportedOnceAndTheRunGoesOn) {
     ASSERT_EQ(Boxes.Errors.size(), 1u);
     EXPECT_EQ(Boxes.Errors[0], "Cannot create file " + BadDir + "/PalaverUserAction0.log");
 
-    EXPECT_NO_THROW(LogUserAction("PALAVER FORM"));
-    EXPECT_NO_THROW(LogUserAction(""));
+    // The run goes on without a log: nothing is written anywhere, and nothing more is said.
+    LogUserAction("PALAVER FORM");
+    LogUserAction("");
     EXPECT_EQ(Boxes.Errors.size(), 1u);
+    EXPECT_EQ(State().LogFileName, "");
+    EXPECT_EQ(FilesInDir(), 1u);
   }
   EXPECT_EQ(ReadBytes(PlainFile), "x");
 }
@@ -149,10 +152,57 @@ TEST_F(UserActionLog, FileThatCanNoLongerBeWrittenIsReportedOnce) {
   std::filesystem::remove(LogFile(0));
   std::filesystem::create_directory(LogFile(0));
 
-  EXPECT_NO_THROW(LogUserAction("Statement (button)"));
+  LogUserAction("Statement (button)");
   ASSERT_EQ(Boxes.Errors.size(), 1u);
   EXPECT_EQ(Boxes.Errors[0], "Cannot create file " + LogFile(0));
-  EXPECT_NO_THROW(LogUserAction("Back (button)"));
+  EXPECT_TRUE(std::filesystem::is_empty(LogFile(0)));
+
+  // Logging has stopped for the rest of the run: a file that could be written again is not.
+  std::filesystem::remove(LogFile(0));
+  LogUserAction("Back (button)");
+  EXPECT_FALSE(std::filesystem::exists(LogFile(0)));
+  EXPECT_EQ(Boxes.Errors.size(), 1u);
+}
+
+// Lets the process write files up to the given size and no further, until it goes out of scope:
+// a full disk that holds for every user, root included. Writing past it fails with EFBIG.
+class TFileSizeLimit {
+ public:
+  explicit TFileSizeLimit(std::uintmax_t Bytes) {
+    getrlimit(RLIMIT_FSIZE, &Old);
+    OldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit Limited = Old;
+    Limited.rlim_cur = static_cast<rlim_t>(Bytes);
+    setrlimit(RLIMIT_FSIZE, &Limited);
+  }
+  ~TFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &Old);
+    std::signal(SIGXFSZ, OldHandler);
+  }
+  TFileSizeLimit(const TFileSizeLimit&) = delete;
+  TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+ private:
+  rlimit Old{};
+  void (*OldHandler)(int) = SIG_DFL;
+};
+
+TEST_F(UserActionLog, AFailedWriteLeavesTheFileAsItWasAndEndsLogging) {
+  CreateLogFile(Dir.Path());
+  LogUserAction("Statement (button)");
+  const std::string Before = Header + "[09:05:07]  Statement (button)\r\n";
+  ASSERT_EQ(ReadBytes(LogFile(0)), Before);
+  {
+    const TFileSizeLimit Full(Before.size());
+    LogUserAction("Back (button)");
+  }
+  ASSERT_EQ(Boxes.Errors.size(), 1u);
+  EXPECT_EQ(Boxes.Errors[0], "Cannot create file " + LogFile(0));
+  EXPECT_EQ(ReadBytes(LogFile(0)), Before);
+
+  // With room again, nothing more is written or reported.
+  LogUserAction("Forward (button)");
+  EXPECT_EQ(ReadBytes(LogFile(0)), Before);
   EXPECT_EQ(Boxes.Errors.size(), 1u);
 }
 

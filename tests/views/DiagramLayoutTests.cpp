@@ -47,14 +47,14 @@ std::vector<TLine> LinesOf(const TDiagramPicture& Picture) {
   return Result;
 }
 
-// The lines of a connector from a reason box at the given indent and row up to a conclusion
-// whose box bottom is Yc, ending in an arrowhead.
-std::vector<TLine> Arrow(int E, int Row, int Yc, TDiagramPen Pen) {
-  const int X0 = 18 * E - 9, Y0 = 28 * Row + 12;
-  return {{{18 * E + 1, Y0}, {X0, Y0}, Pen},
-          {{X0, Y0}, {X0, Yc}, Pen},
-          {{X0, Yc}, {X0 - 5, Yc + 5}, Pen},
-          {{X0, Yc}, {X0 + 5, Yc + 5}, Pen}};
+// The lines of a connector that leaves a reason's box at From, runs left and then up to Tip on
+// the conclusion's box, and ends there in an arrowhead. The test works out both points by hand.
+std::vector<TLine> Arrow(TDiagramPoint From, TDiagramPoint Tip, TDiagramPen Pen) {
+  const TDiagramPoint Corner{Tip.X, From.Y};
+  return {{From, Corner, Pen},
+          {Corner, Tip, Pen},
+          {Tip, {Tip.X - 5, Tip.Y + 5}, Pen},
+          {Tip, {Tip.X + 5, Tip.Y + 5}, Pen}};
 }
 
 std::vector<TLine> Cross(int X, int Y, TDiagramPen Pen) {
@@ -121,7 +121,10 @@ TEST(DiagramLayout, AssumptionWithTwoReasons) {
   EXPECT_EQ(Boxes[1].Bounds.Top, 30);
   EXPECT_EQ(Boxes[2].Bounds.Left, 20);  // the second at indent 1, row 2
   EXPECT_EQ(Boxes[2].Bounds.Top, 58);
-  EXPECT_EQ(LinesOf(Picture), Join(Arrow(2, 1, 24, BluePen), Arrow(1, 2, 24, BluePen)));
+  // The first connector leaves its box (indent 2, row 1) 10 pixels below the top, at x 37, and
+  // rises at x 27 to the conclusion's bottom; the second does the same from indent 1, row 2.
+  EXPECT_EQ(LinesOf(Picture),
+            Join(Arrow({37, 40}, {27, 24}, BluePen), Arrow({19, 68}, {9, 24}, BluePen)));
   EXPECT_EQ(Picture.Height, 82);
 
   const auto Texts = OfKind(Picture, TPrimitiveKind::Text);
@@ -185,9 +188,12 @@ TEST(DiagramLayout, ShowStructureOnly) {
   const TDiagramPicture Normal = Draw(ListOf({C}));
   const TDiagramPicture Plain = Draw(ListOf({C}), 400, true);
 
+  // "Is it?" is 36 pixels: 28 more for the icon column and margins make the box 64 wide, 10 more
+  // make the plain one 46.
   EXPECT_TRUE(OfKind(Plain, TPrimitiveKind::Icon).empty());
+  EXPECT_EQ(OfKind(Normal, TPrimitiveKind::Box).at(0).Bounds, (TDiagramRect{2, 2, 66, 24}));
   const auto Box = OfKind(Plain, TPrimitiveKind::Box).at(0);
-  EXPECT_EQ(Box.Bounds.Right, OfKind(Normal, TPrimitiveKind::Box)[0].Bounds.Right - 18);
+  EXPECT_EQ(Box.Bounds, (TDiagramRect{2, 2, 48, 24}));
   EXPECT_EQ(Box.Pen, BlackPen);
   for (const TDiagramPrimitive& T : OfKind(Plain, TPrimitiveKind::Text)) {
     EXPECT_EQ(T.Font, (TDiagramFont{BlackColour, TFontStyle::Regular}));
@@ -216,7 +222,7 @@ TEST(DiagramLayout, ShowStructureOnlyWrapsEighteenPixelsLater) {
 TEST(DiagramLayout, UnjustifiedReasonGivesATealArrow) {
   auto C = Dial(Issue("c"));
   AddStep(*C, Dial(Issue("r")));
-  EXPECT_EQ(LinesOf(Draw(ListOf({C}))), Arrow(1, 1, 24, TealPen));
+  EXPECT_EQ(LinesOf(Draw(ListOf({C}))), Arrow({19, 40}, {9, 24}, TealPen));
 }
 
 TEST(DiagramLayout, UnjustifiedWarrantGivesAGreyDottedArrowAndComesBeforeTheReason) {
@@ -231,7 +237,7 @@ TEST(DiagramLayout, UnjustifiedWarrantGivesAGreyDottedArrowAndComesBeforeTheReas
   EXPECT_EQ(Boxes[1].Bounds.Top, 30);  // the warrant, at the step's indent
   EXPECT_EQ(Boxes[1].Bounds.Left, 20);
   EXPECT_EQ(Boxes[2].Bounds.Top, 58);  // then the reason, which the connector enters
-  EXPECT_EQ(LinesOf(Picture), Arrow(1, 2, 24, GreyDotted));
+  EXPECT_EQ(LinesOf(Picture), Arrow({19, 68}, {9, 24}, GreyDotted));
 }
 
 TEST(DiagramLayout, ActiveExceptionGivesARedUndercutterAndATealArrow) {
@@ -242,7 +248,7 @@ TEST(DiagramLayout, ActiveExceptionGivesARedUndercutterAndATealArrow) {
 
   // The undercutter points from the exception's box (row 1) at the step's vertical line.
   const std::vector<TLine> Undercutter = Join({{{19, 40}, {9, 40}, RedPen}}, Cross(9, 40, RedPen));
-  EXPECT_EQ(LinesOf(Picture), Join(Undercutter, Arrow(1, 2, 24, TealPen)));
+  EXPECT_EQ(LinesOf(Picture), Join(Undercutter, Arrow({19, 68}, {9, 24}, TealPen)));
   const auto Boxes = OfKind(Picture, TPrimitiveKind::Box);
   ASSERT_EQ(Boxes.size(), 3u);
   EXPECT_EQ(Boxes[1].Bounds.Top, 30);
@@ -266,7 +272,8 @@ TEST(DiagramLayout, InactiveExceptions) {
   const TDiagramPen GreySolid{GreyColour, TPenStyle::Solid};
   EXPECT_EQ(Lines[4].Pen, GreySolid);
   EXPECT_EQ(Lines[5].Pen, GreySolid);
-  EXPECT_EQ(std::vector<TLine>(Lines.begin() + 6, Lines.end()), Arrow(1, 4, 24, BluePen));
+  // The reason's box is at row 4, below both exceptions and the warrant.
+  EXPECT_EQ(std::vector<TLine>(Lines.begin() + 6, Lines.end()), Arrow({19, 124}, {9, 24}, BluePen));
 }
 
 TEST(DiagramLayout, DefeatingConnectionEndsInACross) {
@@ -285,12 +292,14 @@ TEST(DiagramLayout, BoxShowsTheDialecticalArgumentsStatusNotTheStatements) {
 }
 
 TEST(DiagramLayout, DeeperConclusionBoxesSendConnectorsFromTheirOwnBottom) {
-  // c <- r <- s: the second connector rises to r's box (row 1, bottom 52) from indent 2.
+  // c <- r <- s: the second connector rises to r's box (row 1, bottom 52) from s at indent 2,
+  // row 2.
   auto R = Justified(Issue("r"));
   AddStep(*R, Justified(Assumption("s")));
   auto C = Justified(Issue("c"));
   AddStep(*C, R);
-  EXPECT_EQ(LinesOf(Draw(ListOf({C}))), Join(Arrow(1, 1, 24, BluePen), Arrow(2, 2, 52, BluePen)));
+  EXPECT_EQ(LinesOf(Draw(ListOf({C}))),
+            Join(Arrow({19, 40}, {9, 24}, BluePen), Arrow({37, 68}, {27, 52}, BluePen)));
 }
 
 TEST(DiagramLayout, StatementsDrawingUsesEachStatementsOwnStatus) {
