@@ -77,12 +77,12 @@ bool TStageHistory::IsWholeLineUpTo(const TArgumentationStage& Stage,
 }
 
 int TStageHistory::FindStatement(std::uint64_t Hash, const TSentencePieces& Pieces) const {
-  const auto It = BySentence.find(Hash);
-  if (It == BySentence.end()) return -1;
+  const int* First = BySentence.Find(Hash);
+  if (First == nullptr) return -1;
   const auto Is = [&](int Node) {
     return IsSentence(NodeList[static_cast<std::size_t>(Node)].Statement->Sentence, Pieces);
   };
-  if (Is(It->second)) return It->second;
+  if (Is(*First)) return *First;
   for (const auto& [ClashHash, Node] : SentenceClashes)
     if (ClashHash == Hash && Is(Node)) return Node;
   return -1;
@@ -99,8 +99,8 @@ int TStageHistory::ConnectionIndex(const std::string& Reason, const std::string&
 
 int TStageHistory::ConnectionIndex(int Reason, int Conclusion) const {
   if (Reason < 0 || Conclusion < 0) return -1;
-  const auto It = ByEnds.find(EndsKey(Reason, Conclusion));
-  return It == ByEnds.end() ? -1 : It->second;
+  const int* First = ByEnds.Find(EndsKey(Reason, Conclusion));
+  return First == nullptr ? -1 : *First;
 }
 
 bool TStageHistory::IsStatement(int Node, const TStatement& S) const {
@@ -182,7 +182,7 @@ void TStageHistory::AddStatement(const PStatement& S) {
   N.BuiltAt = Head + 1;
   const std::uint64_t Hash = SentenceHash(S->Sentence);
   TNodeAdded::TFiled Filed = TNodeAdded::TFiled::First;
-  if (!BySentence.emplace(Hash, Node).second) {
+  if (!BySentence.Emplace(Hash, Node).second) {
     // Two statements with one sentence: only a stage built by hand has them.
     const TSentencePieces Whole{{S->Sentence}, 1};
     if (FindStatement(Hash, Whole) >= 0) {
@@ -230,7 +230,7 @@ void TStageHistory::AddConnection(const PReasonConclusion& C, int Reason, int Co
     Note(TConnectionAdded{false, false});
     return;
   }
-  const bool First = ByEnds.emplace(EndsKey(K.Reason, K.Conclusion), Index).second;
+  const bool First = ByEnds.Emplace(EndsKey(K.Reason, K.Conclusion), Index).second;
   NodeList[static_cast<std::size_t>(K.Conclusion)].Concluding.push_back(Index);
   Note(TConnectionAdded{First, true});
   AddEdge(K.Conclusion, K.Reason);
@@ -286,9 +286,9 @@ TSentencePieces TStageHistory::WarrantPieces(int Connection, int Slot) const {
 void TStageHistory::LinkWarrant(int Connection, int Slot) {
   const TSentencePieces Warrant = WarrantPieces(Connection, Slot);
   const std::uint64_t Hash = SentenceHash(Warrant);
-  const auto [It, First] = WarrantUsers.emplace(Hash, 0);
-  const int Next = First ? -1 : It->second;
-  It->second = static_cast<int>(WarrantUserList.size());
+  const auto [Newest, First] = WarrantUsers.Emplace(Hash, 0);
+  const int Next = First ? -1 : *Newest;
+  *Newest = static_cast<int>(WarrantUserList.size());
   WarrantUserList.push_back({Connection, Slot, Next, Hash});
   Note(TWarrantUserAdded{});
   const int Node = FindStatement(Hash, Warrant);
@@ -312,10 +312,10 @@ void TStageHistory::SetWarrant(int Connection, int Slot, int Node) {
 // order in which they came.
 void TStageHistory::LookUpWarrants(int Node) {
   const std::string& Sentence = NodeList[static_cast<std::size_t>(Node)].Statement->Sentence;
-  const auto It = WarrantUsers.find(SentenceHash(Sentence));
-  if (It == WarrantUsers.end()) return;
+  const int* Newest = WarrantUsers.Find(SentenceHash(Sentence));
+  if (Newest == nullptr) return;
   std::vector<int> Users;
-  for (int U = It->second; U >= 0; U = WarrantUserList[static_cast<std::size_t>(U)].Next)
+  for (int U = *Newest; U >= 0; U = WarrantUserList[static_cast<std::size_t>(U)].Next)
     Users.push_back(U);
   for (auto U = Users.rbegin(); U != Users.rend(); ++U) {
     const TWarrantUser& User = WarrantUserList[static_cast<std::size_t>(*U)];
@@ -382,14 +382,14 @@ void TStageHistory::Undo(const TLogEntry& Entry, bool Objects) {
       TOverloaded{
           [&](const TNodeAdded& A) {
             if (A.Filed == TNodeAdded::TFiled::First)
-              BySentence.erase(SentenceHash(NodeList.back().Statement->Sentence));
+              BySentence.Erase(SentenceHash(NodeList.back().Statement->Sentence));
             else if (A.Filed == TNodeAdded::TFiled::Clash)
               SentenceClashes.pop_back();
             NodeList.pop_back();
           },
           [&](const TConnectionAdded& A) {
             const TConnection& K = ConnectionList.back();
-            if (A.FirstWithEnds) ByEnds.erase(EndsKey(K.Reason, K.Conclusion));
+            if (A.FirstWithEnds) ByEnds.Erase(EndsKey(K.Reason, K.Conclusion));
             if (A.Concludes) NodeList[static_cast<std::size_t>(K.Conclusion)].Concluding.pop_back();
             ConnectionList.pop_back();
           },
@@ -402,9 +402,9 @@ void TStageHistory::Undo(const TLogEntry& Entry, bool Objects) {
           [&](const TWarrantUserAdded&) {
             const TWarrantUser& User = WarrantUserList.back();
             if (User.Next < 0)
-              WarrantUsers.erase(User.Hash);
+              WarrantUsers.Erase(User.Hash);
             else
-              WarrantUsers[User.Hash] = User.Next;
+              *WarrantUsers.Find(User.Hash) = User.Next;
             WarrantUserList.pop_back();
           },
           [&](const TWarrantSet& A) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
+#include "model/HashIndex.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
@@ -355,10 +356,10 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<TConnection> ConnectionList;
   // Sentence hash -> the statement with that sentence; a statement whose sentence has the hash
   // of another one's is among the clashes.
-  std::unordered_map<std::uint64_t, int> BySentence;
+  THashIndex BySentence;
   std::vector<std::pair<std::uint64_t, int>> SentenceClashes;
   // (reason node, conclusion node) -> first connection.
-  std::unordered_map<std::uint64_t, int> ByEnds;
+  THashIndex ByEnds;
   // The warrants of the connections, for the statements that put them forward: per warrant
   // sentence hash the newest user, a connection's step (slot -1) or an exception's slot, each
   // user linked to the one before it with the same hash.
@@ -368,7 +369,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     int Next;
     std::uint64_t Hash;
   };
-  std::unordered_map<std::uint64_t, int> WarrantUsers;
+  THashIndex WarrantUsers;
   std::vector<TWarrantUser> WarrantUserList;
   // Statements whose dialectical argument the move in progress has changed.
   std::vector<int> Pending;
