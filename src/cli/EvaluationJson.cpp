@@ -1,6 +1,5 @@
 #include "cli/EvaluationJson.h"
 
-#include <functional>
 #include <ostream>
 #include <utility>
 
@@ -57,10 +56,11 @@ class TJsonText {
   std::uint64_t Passed = 0;
 };
 
-// Writes trees without recursion: a stack of pending pieces of output. A piece that opens a
-// node pushes the pieces for the node's contents and for its closing, last first, so they come
-// off the stack in document order. The stack grows with the width of the tree that is still
-// to be written, never with its depth on the call stack.
+// Writes trees without recursion: a stack of pending pieces of output, each a small value (what
+// to write and of which object), so a tree of millions of nodes allocates nothing per node. A
+// piece that opens a node pushes the pieces for the node's contents and for its closing, last
+// first, so they come off the stack in document order. The stack grows with the width of the tree
+// that is still to be written, never with its depth on the call stack.
 //
 // With a text to watch, the trees may take ByteLimit bytes of it: once they have, no node, step
 // or undercutter is begun any more; lists end early and a dialectical argument that must stand
@@ -77,32 +77,78 @@ class TTreeWriter {
   std::uint64_t NodesWritten() const { return Nodes; }
 
   void WriteArgument(const TArgument& A) {
-    Then({[this, &A] { Argument(A); }});
+    Push({TPiece::Argument, &A});
     Run();
   }
 
   // An element of a list: left out, not null, once the trees are full.
   void WriteDialecticalArgument(const TDialecticalArgument& D) {
     if (Full()) return;
-    Then({[this, &D] { DialecticalArgument(&D); }});
+    Push({TPiece::DialecticalArgument, &D});
     Run();
   }
 
  private:
-  using TPiece = std::function<void()>;
+  // A piece of output still to be written: what it is and what it is of.
+  struct TPiece {
+    enum TKind : unsigned char {
+      Argument,             // Of an argument
+      DialecticalArgument,  // Of a dialectical argument, or null
+      Step,                 // Of a dialectical argument's step Index
+      StepAfterWarrant,     // Of a step: its flag and the key of its reason's argument
+      StepUndercutters,     // The key and the opening of a step's undercutters
+      Undercutter,          // Of a step's undercutter Index
+      UndercutterAfterWarrant,
+      EndListAndObject,
+      EndObject,
+    } Kind;
+    const void* Of = nullptr;
+    int Index = 0;
+  };
 
-  // Schedules Pieces to run next, in their order, before anything scheduled earlier.
-  void Then(std::vector<TPiece> Pieces) {
-    for (auto It = Pieces.rbegin(); It != Pieces.rend(); ++It)
-      Pending.push_back(std::move(*It));
-  }
+  // Pieces are pushed last first, so that they come off the stack in document order.
+  void Push(TPiece Piece) { Pending.push_back(Piece); }
 
   void Run() {
     while (!Pending.empty()) {
-      TPiece Piece = std::move(Pending.back());
+      const TPiece Piece = Pending.back();
       Pending.pop_back();
-      Piece();
+      Write(Piece);
       if (Text) Text->Drain();
+    }
+  }
+
+  void Write(const TPiece& P) {
+    switch (P.Kind) {
+      case TPiece::Argument:
+        return Argument(*static_cast<const TArgument*>(P.Of));
+      case TPiece::DialecticalArgument:
+        return DialecticalArgument(static_cast<const TDialecticalArgument*>(P.Of));
+      case TPiece::Step:
+        return Step(*static_cast<const TDialecticalArgument*>(P.Of), P.Index);
+      case TPiece::StepAfterWarrant:
+        W.Key("warrant_unjustified");
+        W.Bool(static_cast<const TStep*>(P.Of)->WarrantUnjustified);
+        W.Key("reason_argument");
+        return;
+      case TPiece::StepUndercutters:
+        W.Key("undercutters");
+        W.BeginArray();
+        return;
+      case TPiece::Undercutter:
+        return Undercutter(*static_cast<const TStep*>(P.Of), P.Index);
+      case TPiece::UndercutterAfterWarrant:
+        W.Key("warrant_unjustified");
+        W.Bool(static_cast<const TUndercutter*>(P.Of)->WarrantUnjustified);
+        W.Key("argument");
+        return;
+      case TPiece::EndListAndObject:
+        W.EndArray();
+        W.EndObject();
+        return;
+      case TPiece::EndObject:
+        W.EndObject();
+        return;
     }
   }
 
@@ -121,14 +167,9 @@ class TTreeWriter {
     W.String(SentenceOf(A.Conclusion));
     W.Key("subarguments");
     W.BeginArray();
-    std::vector<TPiece> Pieces;
-    for (const PArgument& Sub : A.InitialArguments)
-      if (Sub) Pieces.push_back([this, Sub = Sub.get()] { Argument(*Sub); });
-    Pieces.push_back([this] {
-      W.EndArray();
-      W.EndObject();
-    });
-    Then(std::move(Pieces));
+    Push({TPiece::EndListAndObject});
+    for (int I = A.InitialArguments.Count() - 1; I >= 0; --I)
+      if (A.InitialArguments[I]) Push({TPiece::Argument, A.InitialArguments[I].get()});
   }
 
   // A dialectical argument where one is optional (a warrant) is written as null when absent.
@@ -142,14 +183,9 @@ class TTreeWriter {
     W.String(ExportStatusName(D->Status));
     W.Key("steps");
     W.BeginArray();
-    std::vector<TPiece> Pieces;
-    for (int I = 0; I < D->Steps.Count(); ++I)
-      if (D->Steps[I]) Pieces.push_back([this, D, I] { Step(*D, I); });
-    Pieces.push_back([this] {
-      W.EndArray();
-      W.EndObject();
-    });
-    Then(std::move(Pieces));
+    Push({TPiece::EndListAndObject});
+    for (int I = D->Steps.Count() - 1; I >= 0; --I)
+      if (D->Steps[I]) Push({TPiece::Step, D, I});
   }
 
   void Step(const TDialecticalArgument& D, int I) {
@@ -161,26 +197,13 @@ class TTreeWriter {
     W.Key("kind");
     W.String(ExportKindName(S.ConnectionKind));
     W.Key("warrant");
-    std::vector<TPiece> Pieces;
-    Pieces.push_back([this, &S] { DialecticalArgument(S.WarrantingDialecticalArgument.get()); });
-    Pieces.push_back([this, &S] {
-      W.Key("warrant_unjustified");
-      W.Bool(S.WarrantUnjustified);
-      W.Key("reason_argument");
-    });
-    Pieces.push_back(
-        [this, &D, I] { DialecticalArgument(ElementOf(D.InitialDialecticalArguments, I)); });
-    Pieces.push_back([this] {
-      W.Key("undercutters");
-      W.BeginArray();
-    });
-    for (int J = 0; J < S.Undercutters.Count(); ++J)
-      if (S.Undercutters[J]) Pieces.push_back([this, &S, J] { Undercutter(S, J); });
-    Pieces.push_back([this] {
-      W.EndArray();
-      W.EndObject();
-    });
-    Then(std::move(Pieces));
+    Push({TPiece::EndListAndObject});
+    for (int J = S.Undercutters.Count() - 1; J >= 0; --J)
+      if (S.Undercutters[J]) Push({TPiece::Undercutter, &S, J});
+    Push({TPiece::StepUndercutters});
+    Push({TPiece::DialecticalArgument, ElementOf(D.InitialDialecticalArguments, I)});
+    Push({TPiece::StepAfterWarrant, &S});
+    Push({TPiece::DialecticalArgument, S.WarrantingDialecticalArgument.get()});
   }
 
   void Undercutter(const TStep& S, int J) {
@@ -190,14 +213,10 @@ class TTreeWriter {
     W.Key("exception");
     W.String(SentenceOf(U->Exception));
     W.Key("warrant");
-    Then({[this, U] { DialecticalArgument(U->WarrantingDialecticalArgument.get()); },
-          [this, U] {
-            W.Key("warrant_unjustified");
-            W.Bool(U->WarrantUnjustified);
-            W.Key("argument");
-          },
-          [this, &S, J] { DialecticalArgument(ElementOf(S.UndercuttingDialecticalArguments, J)); },
-          [this] { W.EndObject(); }});
+    Push({TPiece::EndObject});
+    Push({TPiece::DialecticalArgument, ElementOf(S.UndercuttingDialecticalArguments, J)});
+    Push({TPiece::UndercutterAfterWarrant, U});
+    Push({TPiece::DialecticalArgument, U->WarrantingDialecticalArgument.get()});
   }
 
   TJsonWriter& W;
