@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <ranges>
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
+#include "model/StrongComponents.h"
 #include "model/UsedSetTable.h"
 #include "model/WarrantSentences.h"
 
@@ -125,60 +127,17 @@ class TArgumentsBuilder {
   }
 
  private:
-  // Tarjan's walk over the reasons, with explicit stacks; each group is built as soon as
+  // The statements in Tarjan's order over their reasons: each group is built as soon as
   // everything it takes in is.
   void BuildInGroups() {
-    const std::size_t N = Shared.size();
-    std::vector<int> Number(N, -1);
-    std::vector<int> Low(N);
-    std::vector<char> OnPath(N);
-    std::vector<int> Path;
-    std::vector<std::pair<int, std::size_t>> Walk;
-    int Counter = 0;
-    const auto Enter = [&](int S) {
-      Number[static_cast<std::size_t>(S)] = Low[static_cast<std::size_t>(S)] = Counter++;
-      OnPath[static_cast<std::size_t>(S)] = 1;
-      Path.push_back(S);
-      Walk.emplace_back(S, 0);
-    };
-    for (int Start = 0; Start < static_cast<int>(N); ++Start) {
-      if (Number[static_cast<std::size_t>(Start)] >= 0) continue;
-      Enter(Start);
-      while (!Walk.empty()) {
-        const int S = Walk.back().first;
-        const std::span<const int> Concl = ConcludingOf(S);
-        if (Walk.back().second < Concl.size()) {
-          const int R = ReasonOf[static_cast<std::size_t>(Concl[Walk.back().second++])];
-          if (Number[static_cast<std::size_t>(R)] < 0)
-            Enter(R);
-          else if (OnPath[static_cast<std::size_t>(R)])
-            Low[static_cast<std::size_t>(S)] =
-                std::min(Low[static_cast<std::size_t>(S)], Number[static_cast<std::size_t>(R)]);
-          continue;
-        }
-        Walk.pop_back();
-        if (!Walk.empty()) {
-          int& ParentLow = Low[static_cast<std::size_t>(Walk.back().first)];
-          ParentLow = std::min(ParentLow, Low[static_cast<std::size_t>(S)]);
-        }
-        if (Low[static_cast<std::size_t>(S)] != Number[static_cast<std::size_t>(S)]) continue;
-        if (Path.back() == S) {
-          Path.pop_back();
-          OnPath[static_cast<std::size_t>(S)] = 0;
-          BuildGroup({S});
-          continue;
-        }
-        std::vector<int> Members;
-        int Top;
-        do {
-          Top = Path.back();
-          Path.pop_back();
-          OnPath[static_cast<std::size_t>(Top)] = 0;
-          Members.push_back(Top);
-        } while (Top != S);
-        BuildGroup(std::move(Members));
-      }
-    }
+    TStrongComponents Components;
+    Components.Walk(
+        Shared.size(), std::views::iota(0, static_cast<int>(Shared.size())),
+        [this](int S) { return ConcludingOf(S); },
+        [this](int C) { return ReasonOf[static_cast<std::size_t>(C)]; },
+        [this](std::span<const int> Members) {
+          BuildGroup(std::vector<int>(Members.begin(), Members.end()));
+        });
   }
 
   void BuildGroup(std::vector<int> Members) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
+#include "model/StrongComponents.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
@@ -380,7 +381,6 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<long long> LargeIds;
   int FreeId = 1;
   mutable std::vector<std::uint8_t> Marks;
-  std::vector<std::pair<int, int>> OrderScratch;
   // The lists of Evaluate's walk, kept between moves.
   struct TBuilt {
     int Node;
@@ -391,8 +391,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   struct TWalkScratch {
     std::vector<int> Affected;
     std::vector<TBuilt> Built;
-    std::vector<int> Path;
-    std::vector<std::pair<int, std::size_t>> Walk;
+    // Per statement built: its place in Built.
+    std::vector<int> Place;
+    TStrongComponents Components;
   };
   TWalkScratch WalkScratch;
   // The groups of the newest version hold this many distinct dialectical arguments.
