@@ -6,20 +6,11 @@
 
 #include "model/EvaluationLimit.h"
 #include "model/StageHistory.h"
-#include "model/UsedSetTable.h"
+#include "model/UsedSetExpansion.h"
 
 namespace palaver {
 
 namespace {
-
-bool Has(const std::uint64_t* Set, int Bit) {
-  return ((Set[Bit / 64] >> (Bit % 64)) & 1U) != 0;
-}
-
-void WithBit(const std::uint64_t* Set, std::size_t Words, int Bit, std::uint64_t* Out) {
-  std::copy(Set, Set + Words, Out);
-  Out[Bit / 64] |= std::uint64_t{1} << (Bit % 64);
-}
 
 // The dialectical argument's children of one step: 0 the reason, 1 the step warrant, then per
 // exception the exception and its undercutter warrant; -1 where there is none.
@@ -244,67 +235,53 @@ TStageHistory::PCycleGroup TStageHistory::NewCycleGroup(std::vector<int> Members
   return G;
 }
 
-// Every (member, set of the group's connections used on the way to it) that a branch from a
-// member meets gets one dialectical argument, built once, after the ones it takes in (with an
-// explicit stack: the branches of a large group are long). The sets only grow along a branch, so
-// no set can wait for itself.
-std::size_t TStageHistory::TGroupIndex::Slot(const TDialecticalArgument* D) const {
+std::uint64_t TStageHistory::TGroupIndex::Hash(const TDialecticalArgument* D) {
   const auto Key = reinterpret_cast<std::uintptr_t>(D) >> 4;
-  return static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ULL) >> 20) & (Slots.size() - 1);
+  return (Key * 0x9E3779B97F4A7C15ULL) >> 20;
 }
 
 int TStageHistory::TGroupIndex::PositionOf(const TDialecticalArgument* D) const {
-  if (Slots.empty()) return -1;
-  for (std::size_t I = Slot(D);; I = (I + 1) & (Slots.size() - 1)) {
-    if (Slots[I].first == D) return static_cast<int>(Slots[I].second);
-    if (Slots[I].first == nullptr) return -1;
-  }
+  return static_cast<int>(
+      Positions.Find(Hash(D), [D](const TDialecticalArgument* E) { return E == D; }));
 }
 
-void TStageHistory::TGroupIndex::Insert(const TDialecticalArgument* D, std::uint32_t Position) {
-  if ((Filled + 1) * 2 > Slots.size()) {
-    std::vector<std::pair<const TDialecticalArgument*, std::uint32_t>> Old(
-        Slots.empty() ? 64 : Slots.size() * 2, {nullptr, 0});
-    Old.swap(Slots);
-    for (const auto& Entry : Old) {
-      if (Entry.first == nullptr) continue;
-      std::size_t I = Slot(Entry.first);
-      while (Slots[I].first != nullptr)
-        I = (I + 1) & (Slots.size() - 1);
-      Slots[I] = Entry;
-    }
-  }
-  std::size_t I = Slot(D);
-  while (Slots[I].first != nullptr)
-    I = (I + 1) & (Slots.size() - 1);
-  Slots[I] = {D, Position};
-  ++Filled;
+void TStageHistory::TGroupIndex::Add(const TDialecticalArgument* D) {
+  Positions.Insert(Hash(D), D);
 }
 
 // Every (member, set of the group's connections used on the way to it) that a branch from a
-// member meets gets one dialectical argument, built once, after the ones it takes in (with an
-// explicit stack: the branches of a large group are long). The sets only grow along a branch, so
-// no set can wait for itself.
+// member meets gets one dialectical argument.
 void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
                                      const std::function<PDialecticalArgument(int)>& ChildTree,
                                      std::size_t Allowance, TGroupIndex* Index) const {
-  const std::size_t Words = std::max<std::size_t>(1, (static_cast<std::size_t>(G.Bits) + 63) / 64);
-  const std::size_t MemberWords = (G.Members.size() + 63) / 64;
+  const auto PositionOf = [&G](int Node) -> int {
+    if (Node < 0) return -1;
+    const auto It = std::lower_bound(G.Members.begin(), G.Members.end(), Node);
+    return It != G.Members.end() && *It == Node ? static_cast<int>(It - G.Members.begin()) : -1;
+  };
+  TExpansionSteps Walk;
+  for (const std::vector<TStepRecipe>& Recipes : G.Steps) {
+    for (const TStepRecipe& R : Recipes) {
+      Walk.AddStep(R.Bit);
+      const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
+      for (int Slot = 0; Slot < SlotCount(R); ++Slot) {
+        const int P = PositionOf(SlotNode(K, R, Slot));
+        if (P >= 0) Walk.AddChild(P);
+      }
+    }
+    Walk.EndMember();
+  }
   struct TBuilt {
     PDialecticalArgument D;
     std::uint32_t Position;
   };
-  TUsedSetTable<TBuilt> Table(static_cast<int>(Words));
+  TUsedSetExpansion<TBuilt> Expansion(G.Bits);
+  const std::size_t Words = Expansion.WordCount();
+  const std::size_t MemberWords = (G.Members.size() + 63) / 64;
   if (Index) {
     Index->SetWords = Words;
     Index->MemberWords = MemberWords;
   }
-  const auto PositionOf = [&G](int Node) -> int {
-    const auto It = std::lower_bound(G.Members.begin(), G.Members.end(), Node);
-    return It != G.Members.end() && *It == Node ? static_cast<int>(It - G.Members.begin()) : -1;
-  };
-  std::vector<std::uint64_t> Scratch(Words);
-  std::uint32_t Positions = 0;
 
   // A step whose warrant, exceptions and undercutter warrants all lie outside the group is the
   // same in every dialectical argument of its member that has it: without an index (when nobody
@@ -319,21 +296,23 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       for (const TStepRecipe& R : Recipes) {
         const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
         bool Outside = true;
-        for (int Slot = 1; Slot < SlotCount(R) && Outside; ++Slot) {
-          const int Node = SlotNode(K, R, Slot);
-          Outside = Node < 0 || PositionOf(Node) < 0;
-        }
+        for (int Slot = 1; Slot < SlotCount(R) && Outside; ++Slot)
+          Outside = PositionOf(SlotNode(K, R, Slot)) < 0;
         Shareable[static_cast<std::size_t>(R.Bit)] = Outside;
       }
   }
 
   // The dialectical argument of member M with Set used, its children all built; with an index,
   // also what the comparisons need of it: its own, and what its children in the group hold.
-  const auto Build = [&](int M, const std::uint64_t* Set) {
+  const auto Build = [&](int M, const std::uint64_t* Set) -> TBuilt {
+    if (Expansion.Size() >= Allowance)
+      throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::DialecticalArguments,
+                                    Context.Limits.DialecticalArguments);
+    const auto Position = static_cast<std::uint32_t>(Expansion.Size());
     const std::vector<TStepRecipe>& Recipes = G.Steps[static_cast<std::size_t>(M)];
     int Open = 0;
     for (const TStepRecipe& R : Recipes)
-      Open += Has(Set, R.Bit) ? 0 : 1;
+      Open += Expansion.Has(Set, R.Bit) ? 0 : 1;
     auto D = std::make_shared<TDialecticalArgument>();
     D->Conclusion =
         NodeList[static_cast<std::size_t>(G.Members[static_cast<std::size_t>(M)])].Statement;
@@ -347,18 +326,18 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       Index->Used.insert(Index->Used.end(), Set, Set + Words);
       Index->Steps.resize(Index->Steps.size() + Words);
       Index->Members.resize(Index->Members.size() + MemberWords);
-      Steps = &Index->Steps[Positions * Words];
-      Members = &Index->Members[Positions * MemberWords];
+      Steps = &Index->Steps[Position * Words];
+      Members = &Index->Members[Position * MemberWords];
       Members[M / 64] |= std::uint64_t{1} << (M % 64);
     }
     for (const TStepRecipe& R : Recipes) {
-      if (Has(Set, R.Bit)) continue;
-      WithBit(Set, Words, R.Bit, Scratch.data());
+      if (Expansion.Has(Set, R.Bit)) continue;
+      const std::uint64_t* ChildSet = Expansion.With(Set, R.Bit);
       if (Steps) Steps[R.Bit / 64] |= std::uint64_t{1} << (R.Bit % 64);
       const auto Child = [&](int Node) -> PDialecticalArgument {
         const int P = PositionOf(Node);
         if (P < 0) return ChildTree(Node);
-        const TBuilt& Built = *Table.Find(P, Scratch.data());
+        const TBuilt& Built = *Expansion.Find(P, ChildSet);
         if (Steps) {
           for (std::size_t I = 0; I < Words; ++I)
             Steps[I] |= Index->Steps[Built.Position * Words + I];
@@ -406,67 +385,15 @@ void TStageHistory::ExpandCycleGroup(TCycleGroup& G,
       D->Steps.Add(std::move(T));
     }
     D->Status = EvaluateDialecticalArgument(*D, G.Types[static_cast<std::size_t>(M)]);
-    if (Index) Index->Insert(D.get(), Positions);
-    return D;
+    if (Index) Index->Add(D.get());
+    return {std::move(D), Position};
   };
 
-  struct TFrame {
-    int Member;
-    std::size_t Set;
-    std::size_t Step;
-    int Slot;
-  };
-  std::vector<TFrame> Stack;
-  std::vector<std::uint64_t> Sets;
   G.Roots.assign(G.Members.size(), nullptr);
-  for (std::size_t Root = 0; Root < G.Members.size(); ++Root) {
-    Sets.assign(Words, 0);
-    Stack.push_back({static_cast<int>(Root), 0, 0, 0});
-    while (!Stack.empty()) {
-      bool Pushed = false;
-      {
-        TFrame& F = Stack.back();
-        const std::vector<TStepRecipe>& Steps = G.Steps[static_cast<std::size_t>(F.Member)];
-        // A push may move the stack, so F is not read once something has been pushed.
-        while (!Pushed && F.Step < Steps.size()) {
-          const TStepRecipe& R = Steps[F.Step];
-          if (Has(&Sets[F.Set], R.Bit)) {
-            ++F.Step;
-            F.Slot = 0;
-            continue;
-          }
-          const TConnection& K = ConnectionList[static_cast<std::size_t>(R.Connection)];
-          while (F.Slot < SlotCount(R)) {
-            const int Node = SlotNode(K, R, F.Slot++);
-            const int P = Node >= 0 ? PositionOf(Node) : -1;
-            if (P < 0) continue;
-            WithBit(&Sets[F.Set], Words, R.Bit, Scratch.data());
-            if (Table.Find(P, Scratch.data())) continue;
-            Pushed = true;
-            const std::size_t Offset = Sets.size();
-            Sets.insert(Sets.end(), Scratch.begin(), Scratch.end());
-            Stack.push_back({P, Offset, 0, 0});
-            break;
-          }
-          if (!Pushed) {
-            ++F.Step;
-            F.Slot = 0;
-          }
-        }
-      }
-      if (Pushed) continue;
-      const TFrame Done = Stack.back();
-      if (Table.Size() >= Allowance)
-        throw TEvaluationLimitReached(TEvaluationLimitReached::TKind::DialecticalArguments,
-                                      Context.Limits.DialecticalArguments);
-      PDialecticalArgument D = Build(Done.Member, &Sets[Done.Set]);
-      Table.Insert(Done.Member, &Sets[Done.Set], {D, Positions++});
-      if (Stack.size() == 1) G.Roots[Root] = std::move(D);
-      Stack.pop_back();
-      Sets.resize(Done.Set);
-    }
-  }
-  G.Count = Table.Size();
+  Expansion.Expand(Walk, Build, [&G](int M, const TBuilt& Built) {
+    G.Roots[static_cast<std::size_t>(M)] = Built.D;
+  });
+  G.Count = Expansion.Size();
 }
 
 void TStageHistory::CompareMembers(TCycleGroup& G, const TGroupIndex& Index,

@@ -10,7 +10,7 @@
 #include "model/ArgumentationStage.h"
 #include "model/StageHistory.h"
 #include "model/StrongComponents.h"
-#include "model/UsedSetTable.h"
+#include "model/UsedSetExpansion.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
@@ -109,6 +109,7 @@ class TArgumentsBuilder {
       ConcludingList[static_cast<std::size_t>(
           Next[static_cast<std::size_t>((*Ends)[static_cast<std::size_t>(C)].second)]++)] = C;
     Shared.resize(static_cast<std::size_t>(N));
+    Bit.resize(static_cast<std::size_t>(M));
     BuildInGroups();
 
     // Final conclusions first, then whatever none of the arguments so far reaches.
@@ -156,76 +157,42 @@ class TArgumentsBuilder {
       return;
     }
 
-    // The group's connections, one bit each.
-    std::unordered_map<int, int> Bit;
-    for (int S : Members)
-      for (int C : ConcludingOf(S))
-        Bit.emplace(C, static_cast<int>(Bit.size()));
-    const std::size_t Words = std::max<std::size_t>(1, (Bit.size() + 63) / 64);
+    // The group's connections, one bit each, and the group as the expansion walks it: a step per
+    // connection, with its reason as its child when that is a member.
     const auto PositionOf = [&Members](int S) -> int {
       const auto It = std::lower_bound(Members.begin(), Members.end(), S);
       return It != Members.end() && *It == S ? static_cast<int>(It - Members.begin()) : -1;
     };
-    const auto Has = [](const std::uint64_t* Set, int B) { return (Set[B / 64] >> (B % 64)) & 1U; };
-    TUsedSetTable<PArgument> Table(static_cast<int>(Words));
-    std::vector<std::uint64_t> Scratch(Words);
-    const auto With = [&](const std::uint64_t* Set, int B) {
-      std::copy(Set, Set + Words, Scratch.begin());
-      Scratch[static_cast<std::size_t>(B / 64)] |= std::uint64_t{1} << (B % 64);
-    };
-
-    struct TFrame {
-      int Member;
-      std::size_t Set;
-      std::size_t Next;
-    };
-    std::vector<TFrame> Stack;
-    std::vector<std::uint64_t> Sets;
-    for (std::size_t Root = 0; Root < Members.size(); ++Root) {
-      Sets.assign(Words, 0);
-      Stack.push_back({static_cast<int>(Root), 0, 0});
-      while (!Stack.empty()) {
-        bool Pushed = false;
-        {
-          TFrame& F = Stack.back();
-          const std::span<const int> Concl =
-              ConcludingOf(Members[static_cast<std::size_t>(F.Member)]);
-          while (F.Next < Concl.size()) {
-            const int C = Concl[F.Next++];
-            const int B = Bit.at(C);
-            const int P = PositionOf(ReasonOf[static_cast<std::size_t>(C)]);
-            if (Has(&Sets[F.Set], B) || P < 0) continue;
-            With(&Sets[F.Set], B);
-            if (Table.Find(P, Scratch.data())) continue;
-            const std::size_t Offset = Sets.size();
-            Sets.insert(Sets.end(), Scratch.begin(), Scratch.end());
-            Stack.push_back({P, Offset, 0});  // F is not used after this
-            Pushed = true;
-            break;
-          }
-        }
-        if (Pushed) continue;
-        const TFrame Done = Stack.back();
-        const int S = Members[static_cast<std::size_t>(Done.Member)];
-        auto A = std::make_shared<TArgument>(Statements[S]);
-        for (int C : ConcludingOf(S)) {
-          const int B = Bit.at(C);
-          if (Has(&Sets[Done.Set], B)) continue;
-          const int R = ReasonOf[static_cast<std::size_t>(C)];
-          const int P = PositionOf(R);
-          if (P < 0) {
-            A->InitialArguments.Add(Shared[static_cast<std::size_t>(R)]);
-            continue;
-          }
-          With(&Sets[Done.Set], B);
-          A->InitialArguments.Add(*Table.Find(P, Scratch.data()));
-        }
-        Table.Insert(Done.Member, &Sets[Done.Set], A);
-        if (Stack.size() == 1) Shared[static_cast<std::size_t>(S)] = std::move(A);
-        Stack.pop_back();
-        Sets.resize(Done.Set);
+    TExpansionSteps Walk;
+    int Bits = 0;
+    for (int S : Members) {
+      for (int C : ConcludingOf(S)) {
+        Bit[static_cast<std::size_t>(C)] = Bits++;
+        Walk.AddStep(Bit[static_cast<std::size_t>(C)]);
+        const int P = PositionOf(ReasonOf[static_cast<std::size_t>(C)]);
+        if (P >= 0) Walk.AddChild(P);
       }
+      Walk.EndMember();
     }
+    TUsedSetExpansion<PArgument> Expansion(Bits);
+    const auto Build = [&](int M, const std::uint64_t* Set) {
+      const int S = Members[static_cast<std::size_t>(M)];
+      auto A = std::make_shared<TArgument>(Statements[S]);
+      for (int C : ConcludingOf(S)) {
+        const int B = Bit[static_cast<std::size_t>(C)];
+        if (Expansion.Has(Set, B)) continue;
+        const int R = ReasonOf[static_cast<std::size_t>(C)];
+        const int P = PositionOf(R);
+        if (P < 0)
+          A->InitialArguments.Add(Shared[static_cast<std::size_t>(R)]);
+        else
+          A->InitialArguments.Add(*Expansion.Find(P, Expansion.With(Set, B)));
+      }
+      return A;
+    };
+    Expansion.Expand(Walk, Build, [&](int M, const PArgument& A) {
+      Shared[static_cast<std::size_t>(Members[static_cast<std::size_t>(M)])] = A;
+    });
   }
 
   // Marks everything an argument of S reaches: S and, through the connections, its reasons.
@@ -256,6 +223,8 @@ class TArgumentsBuilder {
   std::vector<int> ConcludingStart;
   std::vector<int> ConcludingList;
   std::vector<int> ReasonOf;
+  // Per connection of the group being built, its bit in the group's sets of used connections.
+  std::vector<int> Bit;
   // The argument of each statement as a branch meets it with nothing used up.
   std::vector<PArgument> Shared;
 };

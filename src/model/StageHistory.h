@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
+#include "model/OpenTable.h"
 #include "model/StrongComponents.h"
 #include "model/WarrantSentences.h"
 
@@ -413,13 +414,12 @@ struct TStageHistory::TGroupIndex {
 
   // The position of a dialectical argument of the expansion, or -1 for any other.
   int PositionOf(const TDialecticalArgument* D) const;
-  void Insert(const TDialecticalArgument* D, std::uint32_t Position);
+  // The next position is D's.
+  void Add(const TDialecticalArgument* D);
 
  private:
-  std::size_t Slot(const TDialecticalArgument* D) const;
-  // Open addressing by address; a null address is an empty slot.
-  std::vector<std::pair<const TDialecticalArgument*, std::uint32_t>> Slots;
-  std::size_t Filled = 0;
+  static std::uint64_t Hash(const TDialecticalArgument* D);
+  TOpenTable<const TDialecticalArgument*> Positions;
 };
 
 // The arguments of a stage with these lists, as RecomputeArguments defines them. Ends, when

@@ -1,4 +1,5 @@
-// The model's shared graph routines, on small graphs whose answers are known.
+// The model's shared graph routines (strongly connected components, the expansion of a group
+// over its used connections), on small graphs whose answers are known.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "model/StrongComponents.h"
+#include "model/UsedSetExpansion.h"
 
 namespace palaver {
 namespace {
@@ -80,6 +82,76 @@ TEST(StrongComponents, AWalkAfterAnotherOrAfterAFailureStartsAfresh) {
   const TGraph Larger{{1}, {0}, {0}, {2}};
   const std::vector<std::vector<int>> All{{0, 1}, {2}, {3}};
   EXPECT_EQ(Components(Finder, Larger, {3}), All);
+}
+
+// A ring of Size members, each a reason for the next: member M has one step, its connection's bit
+// M, whose child is member M + 1. A branch from a member goes once round the ring.
+TExpansionSteps Ring(int Size) {
+  TExpansionSteps Steps;
+  for (int M = 0; M < Size; ++M) {
+    Steps.AddStep(M);
+    Steps.AddChild((M + 1) % Size);
+    Steps.EndMember();
+  }
+  return Steps;
+}
+
+TEST(UsedSetExpansion, BuildsEachMemberAndSetOnceAfterItsChildren) {
+  // Two members that are reasons for each other: from either, the branch meets the other with
+  // one connection used and itself again with both, where it ends.
+  TUsedSetExpansion<int> Expansion(2);
+  std::vector<std::pair<int, std::uint64_t>> Built;
+  std::vector<int> Roots(2, -1);
+  Expansion.Expand(
+      Ring(2),
+      [&](int M, const std::uint64_t* Set) {
+        int Depth = 0;
+        if (!Expansion.Has(Set, M)) {
+          const int* Child = Expansion.Find((M + 1) % 2, Expansion.With(Set, M));
+          EXPECT_NE(Child, nullptr) << "a child is built before its parent";
+          if (Child) Depth = *Child + 1;
+        }
+        Built.emplace_back(M, Set[0]);
+        return Depth;
+      },
+      [&](int M, const int& Depth) { Roots[static_cast<std::size_t>(M)] = Depth; });
+  const std::vector<std::pair<int, std::uint64_t>> Expected{{0, 3}, {1, 1}, {0, 0},
+                                                            {1, 3}, {0, 2}, {1, 0}};
+  EXPECT_EQ(Built, Expected);
+  EXPECT_EQ(Expansion.Size(), 6U);
+  EXPECT_EQ(Roots, (std::vector<int>{2, 2}));
+}
+
+TEST(UsedSetExpansion, SetsOfMoreThanOneWord) {
+  constexpr int Size = 150;
+  TUsedSetExpansion<int> Expansion(Size);
+  EXPECT_EQ(Expansion.WordCount(), 3U);
+  std::vector<int> Roots(Size, -1);
+  Expansion.Expand(
+      Ring(Size),
+      [&](int M, const std::uint64_t* Set) {
+        if (Expansion.Has(Set, M)) return 0;
+        return *Expansion.Find((M + 1) % Size, Expansion.With(Set, M)) + 1;
+      },
+      [&](int M, const int& Depth) { Roots[static_cast<std::size_t>(M)] = Depth; });
+  // From each member the branch goes Size steps round; every member and set it meets is a value.
+  EXPECT_EQ(Expansion.Size(), static_cast<std::size_t>(Size * (Size + 1)));
+  EXPECT_EQ(Roots, std::vector<int>(Size, Size));
+}
+
+TEST(UsedSetExpansion, ABuildThatThrowsStopsTheWalk) {
+  TUsedSetExpansion<int> Expansion(3);
+  int Calls = 0;
+  EXPECT_THROW(Expansion.Expand(
+                   Ring(3),
+                   [&](int, const std::uint64_t*) {
+                     if (++Calls == 2) throw std::runtime_error("limit");
+                     return 0;
+                   },
+                   [](int, const int&) {}),
+               std::runtime_error);
+  EXPECT_EQ(Calls, 2);
+  EXPECT_EQ(Expansion.Size(), 1U);
 }
 
 }  // namespace
