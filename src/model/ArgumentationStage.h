@@ -28,6 +28,11 @@ using TArgumentationStages = TObjectList<TArgumentationStage>;
 //
 // A stage is evaluated with the context (language, limits) its move was given; a stage filled in
 // by hand, with the one it was made with.
+//
+// Where its parts live: ArgumentationStage.cpp the look-ups, the numbering and the stage as part
+// of its line; ArgumentationStageMoves.cpp the moves; ArgumentationStageArguments.cpp the
+// arguments; ArgumentationStageDialectical.cpp the dialectical arguments and statuses;
+// ArgumentationStageContainment.cpp containment.
 class TArgumentationStage {
  public:
   TArgumentationStage() = default;

@@ -52,11 +52,16 @@ namespace palaver {
 // from outside (an exception that is no member, a re-typed statement) needs no expansion to be
 // checked.
 //
-// Where its parts live: StageHistory.cpp records the moves, keeps the log that undoes them and
-// cuts the history back; StageEvaluation.cpp evaluates the newest version (the walk over what a
-// move changed, the groups, the statuses); StageVersions.cpp reads older versions;
-// CycleGroups.cpp expands and compares a group; MaximalSelection.cpp selects the maximal
-// dialectical arguments of a version.
+// Where its parts live, by what it does:
+// - the history as a whole (building it, what it says of a stage, look-ups, numbering, the
+//   stages' lists): StageHistory.cpp;
+// - recording a move and its journal (the log that takes a refused move back and cuts the
+//   history back to an earlier version): StageHistoryMoves.cpp;
+// - rebuilding the newest version (the walk over what a move changed, the statuses):
+//   StageHistoryRebuild.cpp, with the cycle groups' expansion and comparison in
+//   StageHistoryGroups.cpp (and GroupContainment.h);
+// - reading older versions: StageHistoryVersions.cpp, the maximal selection of a version in
+//   StageHistoryMaximal.cpp.
 class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
  public:
   static constexpr int Never = INT32_MAX;
@@ -232,7 +237,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::size_t GroupArgumentsAt(int Version) const;
 
  private:
-  // --- The log of what each version added, newest last ---
+  // --- The journal: what each version added, newest last (StageHistoryMoves.cpp) ---
   struct TNodeAdded {
     // Where its sentence was filed: as the first with its hash, among the clashes, or nowhere
     // (a second statement with the same sentence).
@@ -279,9 +284,13 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void Undo(int Version, bool Objects);
   void Undo(const TLogEntry& Entry, bool Objects);
 
+  // The key of ByEnds.
+  static std::uint64_t EndsKey(int Reason, int Conclusion) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(Reason)) << 32) |
+           static_cast<std::uint32_t>(Conclusion);
+  }
   bool IsStatement(int Node, const TStatement& S) const;
   void AddEdge(int From, int To);
-  std::vector<std::uint8_t>& ClearMarks() const;
   void LinkWarrant(int Connection, int Slot);
   void SetWarrant(int Connection, int Slot, int Node);
   void LookUpWarrants(int Node);
@@ -295,7 +304,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void UseId(std::size_t N);
   TStatementType TypeAt(int Node, int Version) const;
 
-  // --- Evaluation of the newest version (StageEvaluation.cpp) ---
+  // --- Rebuilding the newest version (StageHistoryRebuild.cpp) ---
+  // The walk's marks, one per statement, all 0.
+  std::vector<std::uint8_t>& ClearMarks() const;
   // Rebuilds (or, with Later, plans) the dialectical arguments of the changed statements and of
   // everything that reaches them, at Version.
   void Evaluate(const std::vector<int>& Changed, int Version, bool Later);
@@ -306,7 +317,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
                                  const std::function<PDialecticalArgument(int)>& Child) const;
   void WriteStatuses();
 
-  // --- Older versions (StageVersions.cpp) ---
+  // --- Older versions (StageHistoryVersions.cpp, StageHistoryMaximal.cpp) ---
   // What one reading of a version has worked out: the dialectical arguments it built, and the
   // cycle groups of statements whose dialectical argument is not the newest version's.
   struct TVersionRead {
@@ -323,7 +334,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // The members of Node's cycle group at Version, ascending.
   std::vector<int> GroupMembersAt(int Node, int Version) const;
 
-  // --- Cycle groups (CycleGroups.cpp) ---
+  // --- Cycle groups (StageHistoryGroups.cpp) ---
   PCycleGroup NewCycleGroup(std::vector<int> Members, int Version) const;
   // Builds the group's expansion; children outside the group come from ChildTree. At most
   // Allowance distinct dialectical arguments, else TEvaluationLimitReached.
@@ -421,11 +432,6 @@ struct TStageHistory::TGroupIndex {
   static std::uint64_t Hash(const TDialecticalArgument* D);
   TOpenTable<const TDialecticalArgument*> Positions;
 };
-
-// The arguments of a stage with these lists, as RecomputeArguments defines them. Ends, when
-// given, holds per connection the indexes of its reason and its conclusion among Statements.
-TArguments BuildArguments(const TStatements& Statements, const TReasonConclusions& Connections,
-                          const std::vector<std::pair<int, int>>* Ends = nullptr);
 
 // The status of D from the type its statement had and its children's statuses, which are final.
 TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,

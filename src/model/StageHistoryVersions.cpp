@@ -9,6 +9,7 @@
 #include <span>
 #include <unordered_map>
 
+#include "model/ArgumentsBuilder.h"
 #include "model/StageHistory.h"
 
 namespace palaver {

@@ -40,6 +40,11 @@ bool StepStillHolds(const TStep& T, const TStageHistory::TConnection& K, const T
 
 }  // namespace
 
+std::vector<std::uint8_t>& TStageHistory::ClearMarks() const {
+  if (Marks.size() < NodeList.size()) Marks.resize(NodeList.size());
+  return Marks;
+}
+
 TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,
                                                  TStatementType Type) {
   if (Type == TStatementType::Assumption) return TJustificationStatus::Justified;
