@@ -50,10 +50,14 @@ class TArgumentationStage::TSharedChanges {
   }
   TSharedChanges(const TSharedChanges&) = delete;
   TSharedChanges& operator=(const TSharedChanges&) = delete;
+  // No change is ever valueless for std::visit, and taking the move back only shrinks the
+  // history's lists or refills them within their capacity: nothing here throws.
+  // NOLINTNEXTLINE(bugprone-exception-escape)
   ~TSharedChanges() {
     if (Done) return;
-    for (auto It = Changes.rbegin(); It != Changes.rend(); ++It)
-      std::visit(TUndo{}, *It);
+    // Newest first.
+    for (std::size_t I = Changes.size(); I-- > 0;)
+      std::visit(TUndo{}, Changes[I]);
     History->RollBack();
   }
 
@@ -91,8 +95,7 @@ class TArgumentationStage::TSharedChanges {
   bool Done = false;
 };
 
-// The arguments as RecomputeArguments leaves them, worked out when they are first read; the
-// statement moves that follow start from them.
+// The statement moves that follow start from these arguments.
 void TArgumentationStage::RebuildArgumentsLater(std::shared_ptr<const TStageHistory> Line) {
   const TStatements AllStatements = Statements;
   const TReasonConclusions Connections = ReasonConclusions;

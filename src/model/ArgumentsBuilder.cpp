@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <ranges>
 #include <span>
 #include <string>
 #include <string_view>
@@ -116,10 +115,12 @@ class TArgumentsBuilder {
   // The statements in Tarjan's order over their reasons: each group is built as soon as
   // everything it takes in is.
   void BuildInGroups() {
+    std::vector<int> Every(Shared.size());
+    for (std::size_t S = 0; S < Every.size(); ++S)
+      Every[S] = static_cast<int>(S);
     TStrongComponents Components;
     Components.Walk(
-        Shared.size(), std::views::iota(0, static_cast<int>(Shared.size())),
-        [this](int S) { return ConcludingOf(S); },
+        Shared.size(), Every, [this](int S) { return ConcludingOf(S); },
         [this](int C) { return ReasonOf[static_cast<std::size_t>(C)]; },
         [this](std::span<const int> Members) {
           BuildGroup(std::vector<int>(Members.begin(), Members.end()));
@@ -202,7 +203,7 @@ class TArgumentsBuilder {
   std::span<const int> ConcludingOf(int S) const {
     const auto First = static_cast<std::size_t>(ConcludingStart[static_cast<std::size_t>(S)]);
     const auto Last = static_cast<std::size_t>(ConcludingStart[static_cast<std::size_t>(S) + 1]);
-    return std::span<const int>(ConcludingList.data() + First, Last - First);
+    return {ConcludingList.data() + First, Last - First};
   }
 
   std::vector<int> ConcludingStart;

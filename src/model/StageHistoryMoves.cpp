@@ -174,11 +174,13 @@ void TStageHistory::LookUpWarrants(int Node) {
   const std::string& Sentence = NodeList[static_cast<std::size_t>(Node)].Statement->Sentence;
   const auto It = WarrantUsers.find(SentenceHash(Sentence));
   if (It == WarrantUsers.end()) return;
+  // The users are linked newest first.
   std::vector<int> Users;
   for (int U = It->second; U >= 0; U = WarrantUserList[static_cast<std::size_t>(U)].Next)
     Users.push_back(U);
-  for (auto U = Users.rbegin(); U != Users.rend(); ++U) {
-    const TWarrantUser& User = WarrantUserList[static_cast<std::size_t>(*U)];
+  std::reverse(Users.begin(), Users.end());
+  for (const int U : Users) {
+    const TWarrantUser& User = WarrantUserList[static_cast<std::size_t>(U)];
     if (IsSentence(Sentence, WarrantPieces(User.Connection, User.Slot)))
       SetWarrant(User.Connection, User.Slot, Node);
   }

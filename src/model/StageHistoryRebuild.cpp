@@ -63,11 +63,9 @@ TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,
   return Status;
 }
 
-// Works out the dialectical arguments of the changed statements and of everything that reaches
-// them, children before parents, at Version; with Later, only the cycle groups whose structure
-// changed are expanded, to check the limits, and let go again at once. Nothing of the history
-// changes until every group has been checked: a version past a limit throws and leaves it as it
-// was.
+// Children before parents. With Later, only the cycle groups whose structure changed are
+// expanded, to check the limits, and let go again at once. Nothing of the history changes until
+// every group has been checked: a version past a limit throws and leaves it as it was.
 //
 // The statements to rebuild are walked in Tarjan's order, which hands out each cycle group once
 // all the statements it takes in are done; a statement on no cycle is a group of one.
