@@ -13,6 +13,7 @@
 
 #include "model/ArgumentationStage.h"
 #include "model/OpenTable.h"
+#include "model/StageGraph.h"
 #include "model/StrongComponents.h"
 #include "model/WarrantSentences.h"
 
@@ -62,94 +63,17 @@ namespace palaver {
 //   StageHistoryGroups.cpp (and GroupContainment.h);
 // - reading older versions: StageHistoryVersions.cpp, the maximal selection of a version in
 //   StageHistoryMaximal.cpp.
+// The graph's nodes, connections and cycle groups are the types of StageGraph.h.
 class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
  public:
-  static constexpr int Never = INT32_MAX;
-
-  struct TEdge {
-    int Node;
-    int Version;
-  };
-
-  // What one step of a cycle group's statement was built from, as it stood at the group's
-  // version.
-  struct TStepRecipe {
-    int Connection;
-    // The connection's bit in the group's sets of used connections.
-    int Bit;
-    int StepWarrantNode;
-    int Exceptions;
-    std::vector<int> UndercutterWarrantNodes;
-  };
-
-  // One expansion of one cycle group, made at one version.
-  struct TCycleGroup {
-    int Version = 0;
-    // Node indices, ascending.
-    std::vector<int> Members;
-    // Per member: its type at the group's version and the steps of its dialectical argument.
-    std::vector<TStatementType> Types;
-    std::vector<std::vector<TStepRecipe>> Steps;
-    int Bits = 0;
-    // The group's own structure: per step its connection and the children it has in the group,
-    // each as (its place among the step's children, the member). What lies outside plays no part
-    // in which dialectical arguments the expansion holds or which contains which, so two groups
-    // with the same members and the same shape agree in both.
-    std::vector<int> Shape;
-    // Distinct dialectical arguments of the expansion.
-    std::size_t Count = 0;
-    // Members.size() squared: Contains[A * n + B] when the dialectical argument of member A is
-    // contained in that of member B.
-    std::vector<char> Contains;
-    // The members' dialectical arguments; empty until somebody needs them.
-    std::vector<PDialecticalArgument> Roots;
-  };
-  using PCycleGroup = std::shared_ptr<TCycleGroup>;
+  static constexpr int Never = NeverInGraph;
+  using TEdge = TStageEdge;
+  using TStepRecipe = TStageStepRecipe;
+  using TCycleGroup = TStageCycleGroup;
+  using PCycleGroup = PStageCycleGroup;
+  using TNode = TStageNode;
+  using TConnection = TStageConnection;
   struct TGroupIndex;
-
-  struct TNode {
-    PStatement Statement;
-    // The version at which the statement entered the graph.
-    int Since = 0;
-    // Its type at the newest version, and the types it had before: (version, the type it had up
-    // to that version), oldest first.
-    TStatementType Type = TStatementType::Issue;
-    std::vector<std::pair<int, TStatementType>> EarlierTypes;
-    // The connections that conclude this statement, in connection order.
-    std::vector<int> Concluding;
-    std::vector<TEdge> Parents;
-    std::vector<TEdge> Children;
-    int ParentSince = Never;
-    int CyclicSince = Never;
-
-    // --- The newest version's evaluation ---
-    // The version since which the statement's dialectical argument has stayed the same.
-    int BuiltAt = 0;
-    // The statement's cycle group, for a statement on a cycle.
-    PCycleGroup Group;
-    int Member = -1;
-    // Its dialectical argument, for a statement on no cycle. Stale while BuiltAt's has not been
-    // worked out yet; it then still holds an earlier one, whose unchanged steps are kept.
-    PDialecticalArgument Latest;
-    bool Stale = true;
-    // Its status is still to be written.
-    bool Unsettled = false;
-  };
-
-  // A connection, with the versions at which it and its parts entered the graph.
-  struct TConnection {
-    PReasonConclusion Connection;
-    int Version = 0;
-    int Reason = -1;
-    int Conclusion = -1;
-    int StepWarrantNode = -1;
-    int StepWarrantSince = Never;
-    // One per exception taken into account, in the connection's order.
-    std::vector<int> ExceptionNodes;
-    std::vector<int> ExceptionSince;
-    std::vector<int> UndercutterWarrantNodes;
-    std::vector<int> UndercutterWarrantSince;
-  };
 
   // A history whose version 0 is Base as the shared objects are now, evaluated with Context.
   // Throws TEvaluationLimitReached when Base is past a limit.
