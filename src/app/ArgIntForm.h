@@ -63,6 +63,13 @@ struct TArgIntFormServices {
 //
 // Controls and menu items carry their names as member names and object names. Those the layout
 // hides are there all the same and are never made visible.
+//
+// Where its parts live: ArgIntForm.cpp the window's life and its platform;
+// ArgIntFormCommands.cpp the buttons' and menu items' commands; ArgIntFormDialogs.cpp the
+// dialogs; ArgIntFormLanguage.cpp the caption tables; ArgIntFormLayout.cpp the layout and the
+// menu; ArgIntFormViews.cpp the views and their speed buttons; ArgIntFormReadingAids.cpp the
+// legend, the tooltips and scrolling to a change; ArgIntFormOutput.cpp export, print and copy;
+// ArgIntFormNavigation.cpp zoom, find and the file named at start-up.
 class TArgIntForm final : public QMainWindow {
  public:
   explicit TArgIntForm(std::string ProgramDir, TArgIntFormServices Services = {});

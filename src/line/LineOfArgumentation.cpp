@@ -1,3 +1,5 @@
+// TLineOfArgumentation: its moves, its stages and the overruling and confirmation questions.
+
 #include "line/LineOfArgumentation.h"
 
 #include <new>

@@ -32,6 +32,9 @@ using TArgumentationMoves = TObjectList<TArgumentationMove>;
 //
 // The objects handed to the moves are shared, so the caller may keep reading them afterwards
 // (the dialogs read the sentences of a connection to build its warrant).
+//
+// Where its parts live: LineOfArgumentation.cpp the moves and the stages;
+// LineOfArgumentationDeletions.cpp the deletions' checks and questions.
 class TLineOfArgumentation {
  public:
   // A new line holds one empty stage; the host must outlive every call on the line. Its stages

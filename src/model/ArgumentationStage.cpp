@@ -1,3 +1,5 @@
+// TArgumentationStage's look-ups and numbering, and the stage as part of its line.
+
 #include "model/ArgumentationStage.h"
 
 #include <optional>

@@ -28,6 +28,11 @@ using TArgumentationStages = TObjectList<TArgumentationStage>;
 //
 // A stage is evaluated with the context (language, limits) its move was given; a stage filled in
 // by hand, with the one it was made with.
+//
+// Where its parts live: ArgumentationStage.cpp the look-ups, the numbering and the stage as part
+// of its line; ArgumentationStageMoves.cpp the moves; ArgumentationStageArguments.cpp the
+// arguments; ArgumentationStageDialectical.cpp the dialectical arguments and statuses;
+// ArgumentationStageContainment.cpp containment.
 class TArgumentationStage {
  public:
   TArgumentationStage() = default;
@@ -146,10 +151,9 @@ class TArgumentationStage {
   // The stage's history when it is the newest stage of it and nothing has changed its lists or
   // the statements' types since; otherwise a new history built from this stage as it is now.
   std::shared_ptr<TStageHistory> HistoryForMove(const TEvaluationContext& Context) const;
-  // The statement move without its recomputation: the reason/conclusion and exception moves
-  // make their statement moves this way and recompute once, at the end.
   class TSharedChanges;
-  // Returns the statement's index in New.
+  // The statement move's entry into New, without its recomputation (the reason/conclusion and
+  // exception moves recompute once, at the end). Returns the statement's index in New.
   int EnterStatement(TArgumentationStage& New, TStageHistory& History, const PStatement& S,
                      TSharedChanges& Changes) const;
   // The reason/conclusion move's entries into New, without its recomputation: C's conclusion

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "model/ArgumentationStage.h"
-#include "model/HashIndex.h"
+#include "model/OpenTable.h"
+#include "model/StageGraph.h"
+#include "model/StrongComponents.h"
 #include "model/WarrantSentences.h"
 
 namespace palaver {
@@ -51,99 +53,27 @@ namespace palaver {
 // from outside (an exception that is no member, a re-typed statement) needs no expansion to be
 // checked.
 //
-// Where its parts live: StageHistory.cpp records the moves, keeps the log that undoes them and
-// cuts the history back; StageEvaluation.cpp evaluates the newest version (the walk over what a
-// move changed, the groups, the statuses); StageVersions.cpp reads older versions;
-// CycleGroups.cpp expands and compares a group; MaximalSelection.cpp selects the maximal
-// dialectical arguments of a version.
+// Where its parts live, by what it does:
+// - the history as a whole (building it, what it says of a stage, look-ups, numbering, the
+//   stages' lists): StageHistory.cpp;
+// - recording a move and its journal (the log that takes a refused move back and cuts the
+//   history back to an earlier version): StageHistoryMoves.cpp;
+// - rebuilding the newest version (the walk over what a move changed, the statuses):
+//   StageHistoryRebuild.cpp, with the cycle groups' expansion and comparison in
+//   StageHistoryGroups.cpp (and GroupContainment.h);
+// - reading older versions: StageHistoryVersions.cpp, the maximal selection of a version in
+//   StageHistoryMaximal.cpp.
+// The graph's nodes, connections and cycle groups are the types of StageGraph.h.
 class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
  public:
-  static constexpr int Never = INT32_MAX;
-
-  struct TEdge {
-    int Node;
-    int Version;
-  };
-
-  // What one step of a cycle group's statement was built from, as it stood at the group's
-  // version.
-  struct TStepRecipe {
-    int Connection;
-    // The connection's bit in the group's sets of used connections.
-    int Bit;
-    int StepWarrantNode;
-    int Exceptions;
-    std::vector<int> UndercutterWarrantNodes;
-  };
-
-  // One expansion of one cycle group, made at one version.
-  struct TCycleGroup {
-    int Version = 0;
-    // Node indices, ascending.
-    std::vector<int> Members;
-    // Per member: its type at the group's version and the steps of its dialectical argument.
-    std::vector<TStatementType> Types;
-    std::vector<std::vector<TStepRecipe>> Steps;
-    int Bits = 0;
-    // The group's own structure: per step its connection and the children it has in the group,
-    // each as (its place among the step's children, the member). What lies outside plays no part
-    // in which dialectical arguments the expansion holds or which contains which, so two groups
-    // with the same members and the same shape agree in both.
-    std::vector<int> Shape;
-    // Distinct dialectical arguments of the expansion.
-    std::size_t Count = 0;
-    // Members.size() squared: Contains[A * n + B] when the dialectical argument of member A is
-    // contained in that of member B.
-    std::vector<char> Contains;
-    // The members' dialectical arguments; empty until somebody needs them.
-    std::vector<PDialecticalArgument> Roots;
-  };
-  using PCycleGroup = std::shared_ptr<TCycleGroup>;
+  static constexpr int Never = NeverInGraph;
+  using TEdge = TStageEdge;
+  using TStepRecipe = TStageStepRecipe;
+  using TCycleGroup = TStageCycleGroup;
+  using PCycleGroup = PStageCycleGroup;
+  using TNode = TStageNode;
+  using TConnection = TStageConnection;
   struct TGroupIndex;
-
-  struct TNode {
-    PStatement Statement;
-    // The version at which the statement entered the graph.
-    int Since = 0;
-    // Its type at the newest version, and the types it had before: (version, the type it had up
-    // to that version), oldest first.
-    TStatementType Type = TStatementType::Issue;
-    std::vector<std::pair<int, TStatementType>> EarlierTypes;
-    // The connections that conclude this statement, in connection order.
-    std::vector<int> Concluding;
-    std::vector<TEdge> Parents;
-    std::vector<TEdge> Children;
-    int ParentSince = Never;
-    int CyclicSince = Never;
-
-    // --- The newest version's evaluation ---
-    // The version since which the statement's dialectical argument has stayed the same.
-    int BuiltAt = 0;
-    // The statement's cycle group, for a statement on a cycle.
-    PCycleGroup Group;
-    int Member = -1;
-    // Its dialectical argument, for a statement on no cycle. Stale while BuiltAt's has not been
-    // worked out yet; it then still holds an earlier one, whose unchanged steps are kept.
-    PDialecticalArgument Latest;
-    bool Stale = true;
-    // Its status is still to be written.
-    bool Unsettled = false;
-  };
-
-  // A connection, with the versions at which it and its parts entered the graph.
-  struct TConnection {
-    PReasonConclusion Connection;
-    int Version = 0;
-    int Reason = -1;
-    int Conclusion = -1;
-    int StepWarrantNode = -1;
-    int StepWarrantSince = Never;
-    // One per exception taken into account, in the connection's order.
-    std::vector<int> ExceptionNodes;
-    std::vector<int> ExceptionSince;
-    std::vector<int> UndercutterWarrantNodes;
-    std::vector<int> UndercutterWarrantSince;
-  };
 
   // A history whose version 0 is Base as the shared objects are now, evaluated with Context.
   // Throws TEvaluationLimitReached when Base is past a limit.
@@ -231,7 +161,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::size_t GroupArgumentsAt(int Version) const;
 
  private:
-  // --- The log of what each version added, newest last ---
+  // --- The journal: what each version added, newest last (StageHistoryMoves.cpp) ---
   struct TNodeAdded {
     // Where its sentence was filed: as the first with its hash, among the clashes, or nowhere
     // (a second statement with the same sentence).
@@ -278,9 +208,13 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void Undo(int Version, bool Objects);
   void Undo(const TLogEntry& Entry, bool Objects);
 
+  // The key of ByEnds.
+  static std::uint64_t EndsKey(int Reason, int Conclusion) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(Reason)) << 32) |
+           static_cast<std::uint32_t>(Conclusion);
+  }
   bool IsStatement(int Node, const TStatement& S) const;
   void AddEdge(int From, int To);
-  std::vector<std::uint8_t>& ClearMarks() const;
   void LinkWarrant(int Connection, int Slot);
   void SetWarrant(int Connection, int Slot, int Node);
   void LookUpWarrants(int Node);
@@ -294,7 +228,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   void UseId(std::size_t N);
   TStatementType TypeAt(int Node, int Version) const;
 
-  // --- Evaluation of the newest version (StageEvaluation.cpp) ---
+  // --- Rebuilding the newest version (StageHistoryRebuild.cpp) ---
+  // The walk's marks, one per statement, all 0.
+  std::vector<std::uint8_t>& ClearMarks() const;
   // Rebuilds (or, with Later, plans) the dialectical arguments of the changed statements and of
   // everything that reaches them, at Version.
   void Evaluate(const std::vector<int>& Changed, int Version, bool Later);
@@ -305,7 +241,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
                                  const std::function<PDialecticalArgument(int)>& Child) const;
   void WriteStatuses();
 
-  // --- Older versions (StageVersions.cpp) ---
+  // --- Older versions (StageHistoryVersions.cpp, StageHistoryMaximal.cpp) ---
   // What one reading of a version has worked out: the dialectical arguments it built, and the
   // cycle groups of statements whose dialectical argument is not the newest version's.
   struct TVersionRead {
@@ -322,7 +258,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   // The members of Node's cycle group at Version, ascending.
   std::vector<int> GroupMembersAt(int Node, int Version) const;
 
-  // --- Cycle groups (CycleGroups.cpp) ---
+  // --- Cycle groups (StageHistoryGroups.cpp) ---
   PCycleGroup NewCycleGroup(std::vector<int> Members, int Version) const;
   // Builds the group's expansion; children outside the group come from ChildTree. At most
   // Allowance distinct dialectical arguments, else TEvaluationLimitReached.
@@ -356,10 +292,10 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<TConnection> ConnectionList;
   // Sentence hash -> the statement with that sentence; a statement whose sentence has the hash
   // of another one's is among the clashes.
-  THashIndex BySentence;
+  TKeyIndex BySentence;
   std::vector<std::pair<std::uint64_t, int>> SentenceClashes;
   // (reason node, conclusion node) -> first connection.
-  THashIndex ByEnds;
+  TKeyIndex ByEnds;
   // The warrants of the connections, for the statements that put them forward: per warrant
   // sentence hash the newest user, a connection's step (slot -1) or an exception's slot, each
   // user linked to the one before it with the same hash.
@@ -369,7 +305,7 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
     int Next;
     std::uint64_t Hash;
   };
-  THashIndex WarrantUsers;
+  TKeyIndex WarrantUsers;
   std::vector<TWarrantUser> WarrantUserList;
   // Statements whose dialectical argument the move in progress has changed.
   std::vector<int> Pending;
@@ -381,7 +317,6 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   std::vector<long long> LargeIds;
   int FreeId = 1;
   mutable std::vector<std::uint8_t> Marks;
-  std::vector<std::pair<int, int>> OrderScratch;
   // The lists of Evaluate's walk, kept between moves.
   struct TBuilt {
     int Node;
@@ -392,8 +327,9 @@ class TStageHistory : public std::enable_shared_from_this<TStageHistory> {
   struct TWalkScratch {
     std::vector<int> Affected;
     std::vector<TBuilt> Built;
-    std::vector<int> Path;
-    std::vector<std::pair<int, std::size_t>> Walk;
+    // Per statement built: its place in Built.
+    std::vector<int> Place;
+    TStrongComponents Components;
   };
   TWalkScratch WalkScratch;
   // The groups of the newest version hold this many distinct dialectical arguments.
@@ -413,19 +349,13 @@ struct TStageHistory::TGroupIndex {
 
   // The position of a dialectical argument of the expansion, or -1 for any other.
   int PositionOf(const TDialecticalArgument* D) const;
-  void Insert(const TDialecticalArgument* D, std::uint32_t Position);
+  // The next position is D's.
+  void Add(const TDialecticalArgument* D);
 
  private:
-  std::size_t Slot(const TDialecticalArgument* D) const;
-  // Open addressing by address; a null address is an empty slot.
-  std::vector<std::pair<const TDialecticalArgument*, std::uint32_t>> Slots;
-  std::size_t Filled = 0;
+  static std::uint64_t Hash(const TDialecticalArgument* D);
+  TOpenTable<const TDialecticalArgument*> Positions;
 };
-
-// The arguments of a stage with these lists, as RecomputeArguments defines them. Ends, when
-// given, holds per connection the indexes of its reason and its conclusion among Statements.
-TArguments BuildArguments(const TStatements& Statements, const TReasonConclusions& Connections,
-                          const std::vector<std::pair<int, int>>* Ends = nullptr);
 
 // The status of D from the type its statement had and its children's statuses, which are final.
 TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,

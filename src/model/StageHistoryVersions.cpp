@@ -6,8 +6,10 @@
 #include <cassert>
 #include <limits>
 #include <memory>
+#include <span>
 #include <unordered_map>
 
+#include "model/ArgumentsBuilder.h"
 #include "model/StageHistory.h"
 
 namespace palaver {
@@ -31,33 +33,21 @@ void ForEachChildAt(const TStageHistory::TConnection& K, int Version, const TVis
 
 }  // namespace
 
+// The component of the graph at the version that holds the statement: it is handed out last,
+// once everything the statement reaches has been.
 std::vector<int> TStageHistory::GroupMembersAt(int Node, int Version) const {
-  // Everything the statement reaches at the version, then what of it reaches the statement.
-  std::vector<std::uint8_t> Seen(NodeList.size());
-  std::vector<int> Stack{Node};
-  Seen[static_cast<std::size_t>(Node)] = 1;
-  while (!Stack.empty()) {
-    const int N = Stack.back();
-    Stack.pop_back();
-    for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
-      if (E.Version <= Version && !Seen[static_cast<std::size_t>(E.Node)]) {
-        Seen[static_cast<std::size_t>(E.Node)] = 1;
-        Stack.push_back(E.Node);
-      }
-  }
-  std::vector<int> Members{Node};
-  Seen[static_cast<std::size_t>(Node)] = 2;
-  Stack.push_back(Node);
-  while (!Stack.empty()) {
-    const int N = Stack.back();
-    Stack.pop_back();
-    for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Parents)
-      if (E.Version <= Version && Seen[static_cast<std::size_t>(E.Node)] == 1) {
-        Seen[static_cast<std::size_t>(E.Node)] = 2;
-        Members.push_back(E.Node);
-        Stack.push_back(E.Node);
-      }
-  }
+  std::vector<int> Members;
+  TStrongComponents Components;
+  const int Start[] = {Node};
+  Components.Walk(
+      NodeList.size(), Start,
+      [this](int N) -> const std::vector<TEdge>& {
+        return NodeList[static_cast<std::size_t>(N)].Children;
+      },
+      [Version](const TEdge& E) { return E.Version <= Version ? E.Node : -1; },
+      [&Members](std::span<const int> Component) {
+        Members.assign(Component.begin(), Component.end());
+      });
   std::sort(Members.begin(), Members.end());
   return Members;
 }

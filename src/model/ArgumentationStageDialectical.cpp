@@ -1,3 +1,6 @@
+// TArgumentationStage's dialectical arguments and statuses: a fresh history, or the long way,
+// statement by statement, for a stage no history can follow.
+
 #include <string>
 
 #include "model/ArgumentationStage.h"

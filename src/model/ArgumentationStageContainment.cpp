@@ -1,3 +1,6 @@
+// Containment of one dialectical argument in another, as the computation defines it, for
+// TArgumentationStage.
+
 #include "model/ArgumentationStage.h"
 
 namespace palaver {

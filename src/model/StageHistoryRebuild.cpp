@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cassert>
 #include <limits>
+#include <span>
 #include <unordered_map>
 
 #include "model/StageHistory.h"
@@ -39,6 +40,11 @@ bool StepStillHolds(const TStep& T, const TStageHistory::TConnection& K, const T
 
 }  // namespace
 
+std::vector<std::uint8_t>& TStageHistory::ClearMarks() const {
+  if (Marks.size() < NodeList.size()) Marks.resize(NodeList.size());
+  return Marks;
+}
+
 TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,
                                                  TStatementType Type) {
   if (Type == TStatementType::Assumption) return TJustificationStatus::Justified;
@@ -57,27 +63,21 @@ TJustificationStatus EvaluateDialecticalArgument(const TDialecticalArgument& D,
   return Status;
 }
 
-// Works out the dialectical arguments of the changed statements and of everything that reaches
-// them, children before parents, at Version; with Later, only the cycle groups whose structure
-// changed are expanded, to check the limits, and let go again at once. Nothing of the history
-// changes until every group has been checked: a version past a limit throws and leaves it as it
-// was.
+// Children before parents. With Later, only the cycle groups whose structure changed are
+// expanded, to check the limits, and let go again at once. Nothing of the history changes until
+// every group has been checked: a version past a limit throws and leaves it as it was.
 //
 // The statements to rebuild are walked in Tarjan's order, which hands out each cycle group once
 // all the statements it takes in are done; a statement on no cycle is a group of one.
 void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool Later) {
-  // 0 untouched, 1 to build, 2 on the walk, 3 built; cleared again at the end.
+  // 0 untouched, 1 to build, 2 built; cleared again at the end.
   std::vector<std::uint8_t>& Mark = ClearMarks();
   // The walk's lists are the history's, kept from one move to the next (a long line makes many
   // small moves); they are emptied again however the walk ends.
   std::vector<int>& Affected = WalkScratch.Affected;
   std::vector<TBuilt>& Built = WalkScratch.Built;
-  std::vector<int>& Path = WalkScratch.Path;
-  std::vector<std::pair<int, std::size_t>>& Walk = WalkScratch.Walk;
   Affected.clear();
   Built.clear();
-  Path.clear();
-  Walk.clear();
   for (int N : Changed) {
     if (Mark[static_cast<std::size_t>(N)]) continue;
     Mark[static_cast<std::size_t>(N)] = 1;
@@ -121,16 +121,21 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
   const std::size_t Limit = Context.Limits.DialecticalArguments;
   std::size_t NewCount = 0;
 
-  // What the walk works out (in Built) is kept aside until everything has passed.
-  // Per node the walk has done (marked 3): its place in Built, in Order (below).
-  if (OrderScratch.size() < NodeList.size()) OrderScratch.resize(NodeList.size());
-  std::vector<std::pair<int, int>>& Order = OrderScratch;  // node -> (index, low)
+  // What the walk works out (in Built) is kept aside until everything has passed; a statement
+  // built (marked 2) has its place in Built in Place.
+  std::vector<int>& Place = WalkScratch.Place;
+  if (Place.size() < NodeList.size()) Place.resize(NodeList.size());
+  const auto Enter = [&](TBuilt B) {
+    Mark[static_cast<std::size_t>(B.Node)] = 2;
+    Place[static_cast<std::size_t>(B.Node)] = static_cast<int>(Built.size());
+    Built.push_back(std::move(B));
+  };
   // Children outside a group that is only checked: any object of their own will do, since what
   // lies outside a group plays no part in its size or its containments.
   std::unordered_map<int, PDialecticalArgument> StandIns;
   const auto ChildTree = [&](int Child) -> PDialecticalArgument {
-    if (Mark[static_cast<std::size_t>(Child)] != 3) return Current(Child);
-    const TBuilt& B = Built[static_cast<std::size_t>(Order[static_cast<std::size_t>(Child)].first)];
+    if (Mark[static_cast<std::size_t>(Child)] != 2) return Current(Child);
+    const TBuilt& B = Built[static_cast<std::size_t>(Place[static_cast<std::size_t>(Child)])];
     return B.Group ? B.Group->Roots[static_cast<std::size_t>(B.Member)] : B.Tree;
   };
   const auto StandIn = [&](int Child) -> PDialecticalArgument {
@@ -146,11 +151,11 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
   auto BuildAlone = [&](int N) {
     for (const TEdge& E : NodeList[static_cast<std::size_t>(N)].Children)
       if (E.Node == N) return false;
-    Order[static_cast<std::size_t>(N)].first = static_cast<int>(Built.size());
-    Built.push_back({N, Later ? nullptr : BuildTree(N, ChildTree), nullptr, -1});
+    Enter({N, Later ? nullptr : BuildTree(N, ChildTree), nullptr, -1});
     return true;
   };
-  auto BuildGroup = [&](std::vector<int> Members) {
+  auto BuildGroup = [&](std::span<const int> Component) {
+    std::vector<int> Members(Component.begin(), Component.end());
     std::sort(Members.begin(), Members.end());
     PCycleGroup G = NewCycleGroup(std::move(Members), Version);
     const std::size_t Used = Kept + NewCount;
@@ -177,65 +182,20 @@ void TStageHistory::Evaluate(const std::vector<int>& Changed, int Version, bool 
       }
     }
     NewCount += G->Count;
-    for (std::size_t M = 0; M < G->Members.size(); ++M) {
-      Order[static_cast<std::size_t>(G->Members[M])].first = static_cast<int>(Built.size());
-      Built.push_back({G->Members[M], nullptr, G, static_cast<int>(M)});
-    }
+    for (std::size_t M = 0; M < G->Members.size(); ++M)
+      Enter({G->Members[M], nullptr, G, static_cast<int>(M)});
   };
 
-  // Tarjan's walk over the statements to rebuild, with explicit stacks: chains of statements
-  // can be long. Index and Low are kept per node in Order, which only the walk's nodes use; a
-  // node done takes its place in Built there instead.
-  int Counter = 0;
-  auto Enter = [&](int N) {
-    Order[static_cast<std::size_t>(N)] = {Counter, Counter};
-    ++Counter;
-    Mark[static_cast<std::size_t>(N)] = 2;
-    Path.push_back(N);
-    Walk.emplace_back(N, 0);
-  };
-  for (int Start : Affected) {
-    if (Mark[static_cast<std::size_t>(Start)] != 1) continue;
-    Enter(Start);
-    while (!Walk.empty()) {
-      const int N = Walk.back().first;
-      const std::vector<TEdge>& Children = NodeList[static_cast<std::size_t>(N)].Children;
-      if (Walk.back().second < Children.size()) {
-        const int Child = Children[Walk.back().second++].Node;
-        const std::uint8_t M = Mark[static_cast<std::size_t>(Child)];
-        if (M == 1) {
-          Enter(Child);
-        } else if (M == 2) {
-          auto& Low = Order[static_cast<std::size_t>(N)].second;
-          Low = std::min(Low, Order[static_cast<std::size_t>(Child)].first);
-        }
-        continue;
-      }
-      Walk.pop_back();
-      const auto [Index, Low] = Order[static_cast<std::size_t>(N)];
-      if (!Walk.empty()) {
-        auto& ParentLow = Order[static_cast<std::size_t>(Walk.back().first)].second;
-        ParentLow = std::min(ParentLow, Low);
-      }
-      if (Low != Index) continue;
-      if (Path.back() == N) {
-        Path.pop_back();
-        Mark[static_cast<std::size_t>(N)] = 3;
-        if (BuildAlone(N)) continue;
-        BuildGroup({N});
-        continue;
-      }
-      std::vector<int> Members;
-      int Top;
-      do {
-        Top = Path.back();
-        Path.pop_back();
-        Mark[static_cast<std::size_t>(Top)] = 3;
-        Members.push_back(Top);
-      } while (Top != N);
-      BuildGroup(std::move(Members));
-    }
-  }
+  WalkScratch.Components.Walk(
+      NodeList.size(), Affected,
+      [this](int N) -> const std::vector<TEdge>& {
+        return NodeList[static_cast<std::size_t>(N)].Children;
+      },
+      [&Mark](const TEdge& E) { return Mark[static_cast<std::size_t>(E.Node)] != 0 ? E.Node : -1; },
+      [&](std::span<const int> Component) {
+        if (Component.size() == 1 && BuildAlone(Component.front())) return;
+        BuildGroup(Component);
+      });
 
   // Nothing can fail from here on.
   const auto Room = [](auto& Vector, std::size_t More) {

@@ -1,5 +1,8 @@
+// TArgumentationStage's moves: each builds a new stage and carries the line's history forward.
+
 #include <memory>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "model/ArgumentationStage.h"
@@ -47,43 +50,52 @@ class TArgumentationStage::TSharedChanges {
   }
   TSharedChanges(const TSharedChanges&) = delete;
   TSharedChanges& operator=(const TSharedChanges&) = delete;
+  // No change is ever valueless for std::visit, and taking the move back only shrinks the
+  // history's lists or refills them within their capacity: nothing here throws.
+  // NOLINTNEXTLINE(bugprone-exception-escape)
   ~TSharedChanges() {
     if (Done) return;
-    for (auto It = Changes.rbegin(); It != Changes.rend(); ++It) {
-      if (It->Connection)
-        It->Connection->Exceptions.Delete(It->Connection->Exceptions.Count() - 1);
-      else
-        It->Statement->StatementType = It->Type;
-    }
+    // Newest first.
+    for (std::size_t I = Changes.size(); I-- > 0;)
+      std::visit(TUndo{}, Changes[I]);
     History->RollBack();
   }
 
   // Before the statement's type is set.
   void Retype(TStatement& S, TStatementType Type) {
     if (S.StatementType == Type) return;
-    Changes.push_back({&S, S.StatementType, nullptr});
+    Changes.emplace_back(TRetyped{&S, S.StatementType});
     S.StatementType = Type;
   }
   void AddException(TReasonConclusion& C, PStatement Exception) {
     C.Exceptions.Add(std::move(Exception));
-    Changes.push_back({nullptr, TStatementType::Issue, &C});
+    Changes.emplace_back(TExceptionAdded{&C});
   }
   // The move was made: what it changed stays.
   void Keep() { Done = true; }
 
  private:
-  struct TChange {
+  struct TRetyped {
     TStatement* Statement;
-    TStatementType Type;
+    TStatementType TypeBefore;
+  };
+  // The exception went to the end of the connection's list.
+  struct TExceptionAdded {
     TReasonConclusion* Connection;
+  };
+  using TChange = std::variant<TRetyped, TExceptionAdded>;
+  struct TUndo {
+    void operator()(const TRetyped& R) const { R.Statement->StatementType = R.TypeBefore; }
+    void operator()(const TExceptionAdded& A) const {
+      A.Connection->Exceptions.Delete(A.Connection->Exceptions.Count() - 1);
+    }
   };
   std::shared_ptr<TStageHistory> History;
   std::vector<TChange> Changes;
   bool Done = false;
 };
 
-// The arguments as RecomputeArguments leaves them, worked out when they are first read; the
-// statement moves that follow start from them.
+// The statement moves that follow start from these arguments.
 void TArgumentationStage::RebuildArgumentsLater(std::shared_ptr<const TStageHistory> Line) {
   const TStatements AllStatements = Statements;
   const TReasonConclusions Connections = ReasonConclusions;
