@@ -123,8 +123,8 @@ class TTreeWriter {
     W.BeginArray();
     std::vector<TPiece> Pieces;
     for (const PArgument& Sub : A.InitialArguments)
-      if (Sub) Pieces.push_back([this, Sub = Sub.get()] { Argument(*Sub); });
-    Pieces.push_back([this] {
+      if (Sub) Pieces.emplace_back([this, Sub = Sub.get()] { Argument(*Sub); });
+    Pieces.emplace_back([this] {
       W.EndArray();
       W.EndObject();
     });
@@ -144,8 +144,8 @@ class TTreeWriter {
     W.BeginArray();
     std::vector<TPiece> Pieces;
     for (int I = 0; I < D->Steps.Count(); ++I)
-      if (D->Steps[I]) Pieces.push_back([this, D, I] { Step(*D, I); });
-    Pieces.push_back([this] {
+      if (D->Steps[I]) Pieces.emplace_back([this, D, I] { Step(*D, I); });
+    Pieces.emplace_back([this] {
       W.EndArray();
       W.EndObject();
     });
@@ -162,21 +162,21 @@ class TTreeWriter {
     W.String(ExportKindName(S.ConnectionKind));
     W.Key("warrant");
     std::vector<TPiece> Pieces;
-    Pieces.push_back([this, &S] { DialecticalArgument(S.WarrantingDialecticalArgument.get()); });
-    Pieces.push_back([this, &S] {
+    Pieces.emplace_back([this, &S] { DialecticalArgument(S.WarrantingDialecticalArgument.get()); });
+    Pieces.emplace_back([this, &S] {
       W.Key("warrant_unjustified");
       W.Bool(S.WarrantUnjustified);
       W.Key("reason_argument");
     });
-    Pieces.push_back(
+    Pieces.emplace_back(
         [this, &D, I] { DialecticalArgument(ElementOf(D.InitialDialecticalArguments, I)); });
-    Pieces.push_back([this] {
+    Pieces.emplace_back([this] {
       W.Key("undercutters");
       W.BeginArray();
     });
     for (int J = 0; J < S.Undercutters.Count(); ++J)
-      if (S.Undercutters[J]) Pieces.push_back([this, &S, J] { Undercutter(S, J); });
-    Pieces.push_back([this] {
+      if (S.Undercutters[J]) Pieces.emplace_back([this, &S, J] { Undercutter(S, J); });
+    Pieces.emplace_back([this] {
       W.EndArray();
       W.EndObject();
     });
