@@ -58,5 +58,5 @@ fi
 echo "${findings//$root\//}"
 echo
 echo "run-clang-tidy: findings by check:"
-grep -oE '\[[a-z0-9.,-]+\]$' <<<"$findings" | sort | uniq -c | sort -rn
+grep -oE '\[[A-Za-z0-9.,-]+\]$' <<<"$findings" | sort | uniq -c | sort -rn
 exit 1
