@@ -19,7 +19,7 @@
 //                                    process, e.g. under /usr/bin/time -v)
 
 #include <poll.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): kill() is POSIX, not standard C
 #include <sys/wait.h>
 #include <unistd.h>
 
