@@ -13,7 +13,7 @@
 // --palaver_max_size=N leaves out the sizes above N.
 
 #include <poll.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): kill() is POSIX, not standard C
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -25,7 +25,7 @@
 
 #include <malloc.h>
 #include <poll.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): kill() is POSIX, not standard C
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -117,6 +117,8 @@ std::vector<TPlannedMove> RingWithChords(int N) {
   using TKind = TPlannedMove::TKind;
   const auto Name = [N](int I) { return "ring " + std::to_string((I % N + N) % N); };
   std::vector<TPlannedMove> Moves;
+  const auto Ring = static_cast<std::size_t>(N);
+  Moves.reserve(Ring + (Ring + 1) / 2);
   for (int I = 0; I < N; ++I)
     Moves.push_back(Move(TKind::ReasonConclusion, {Name(I + 1), Name(I)}, {Issue, Issue}));
   for (int I = 0; I < N; I += 2)

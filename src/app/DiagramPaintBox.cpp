@@ -151,7 +151,7 @@ bool TDiagramPaintBox::event(QEvent* Event) {
     Box = Layout->Picture.BoxAt(At.x(), At.y());
   }
   const std::string Text = Box != nullptr ? BoxToolTip(*Box) : std::string();
-  if (Text.empty()) {
+  if (Box == nullptr || Text.empty()) {
     QToolTip::hideText();
     Event->ignore();
     return true;

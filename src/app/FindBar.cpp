@@ -106,7 +106,7 @@ void TFindBar::ShowResult(int Current, int Count, TLanguage Language) {
                                 : QStringLiteral("No statement contains \u201c%1\u201d"))
                              .arg(Shown));
   } else {
-    const QString K = ToQString(GroupedDigits(static_cast<std::uint64_t>(Current + 1), Language));
+    const QString K = ToQString(GroupedDigits(static_cast<std::uint64_t>(Current) + 1, Language));
     const QString N = ToQString(GroupedDigits(static_cast<std::uint64_t>(Count), Language));
     ResultLabel->setText(
         (Dutch ? QStringLiteral("%1 van %2") : QStringLiteral("%1 of %2")).arg(K, N));

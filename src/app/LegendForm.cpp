@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "session/UserActionLog.h"
 #include "views/DiagramLayout.h"
@@ -28,8 +29,8 @@ constexpr int LegendSurfaceWidth = 240;
 
 }  // namespace
 
-TLegendPicture::TLegendPicture(const TLegendEntry& Entry, QWidget* Parent)
-    : QWidget(Parent), Entry(Entry) {
+TLegendPicture::TLegendPicture(TLegendEntry Entry, QWidget* Parent)
+    : QWidget(Parent), Entry(std::move(Entry)) {
   // Measured in the font it is painted in, on the screen it is shown on, as the diagram is.
   const TQtTextMeasurer Measurer(font(), this);
   TDiagramLayout Layout(Measurer, LegendSurfaceWidth, this->Entry.ShowStructureOnly);

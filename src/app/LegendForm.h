@@ -16,7 +16,7 @@ namespace palaver {
 // One example of the legend, drawn by the diagram's layout and painter in the diagram's font.
 class TLegendPicture final : public QWidget {
  public:
-  TLegendPicture(const TLegendEntry& Entry, QWidget* Parent);
+  TLegendPicture(TLegendEntry Entry, QWidget* Parent);
 
   const TDiagramPicture& Picture() const { return ThePicture; }
   QSize sizeHint() const override;

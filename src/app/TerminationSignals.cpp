@@ -5,7 +5,9 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <signal.h>
+// sigaction, sigemptyset, SA_RESTART and SIGHUP are POSIX's and declared by <signal.h>;
+// <csignal> promises only what standard C has (signal, raise, SIGTERM).
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): POSIX, not standard C
 #include <unistd.h>
 
 #include <cerrno>

@@ -21,7 +21,7 @@ TCliSession::~TCliSession() {
 }
 
 void TCliSession::Open(const std::string& FileName) {
-  Platform.OpenDialogAnswers.push_back(FileName);
+  Platform.OpenDialogAnswers.emplace_back(FileName);
   Core.Open1Click();
 }
 

@@ -303,7 +303,7 @@ class TCommandParser {
         return Fail(std::string(Name) + " does not take a value after '='");
       Values.push_back(*InlineValue);
     } else {
-      const std::size_t Wanted = static_cast<std::size_t>(Rule->ValueCount);
+      const auto Wanted = static_cast<std::size_t>(Rule->ValueCount);
       if (Arguments.size() - Next < Wanted) {
         Next = Arguments.size();
         return Fail(std::string(Name) + " needs " + std::string(Rule->ValueNames));
@@ -442,8 +442,8 @@ std::string UsageLine(std::string_view Command, std::size_t Indent) {
   if (std::any_of(std::begin(Options), std::end(Options), [Bit](const TOptionRule& Rule) {
         return Rule.Kind == TOptionKind::Edit && (Rule.Commands & Bit) != 0;
       }))
-    Items.push_back("[EDIT ...]");
-  Items.push_back("FILE");
+    Items.emplace_back("[EDIT ...]");
+  Items.emplace_back("FILE");
   Add(true, [](const TOptionRule& Rule) { return Rule.Required; });
   Add(true, [](const TOptionRule& Rule) { return !Rule.Required; });
 

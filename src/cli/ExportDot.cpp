@@ -116,7 +116,7 @@ std::string DotText(const TExportGraph& Graph) {
       AppendEdge(Out, StatementNode(Graph, X.Statement), Block,
                  "arrowhead=none, color=\"#c62828\"");
       AppendEdge(Out, Block, Step,
-                 "arrowhead=tee, color=\"#c62828\", style=bold, label=\"exception\"");
+                 R"(arrowhead=tee, color="#c62828", style=bold, label="exception")");
       if (X.Warrant)
         AppendEdge(Out, StatementNode(Graph, *X.Warrant), Block,
                    "style=dotted, arrowhead=empty, label=\"warrant\"");

@@ -21,7 +21,7 @@ void ApplyCaptionTable(QWidget& Form, std::span<const TCaptionRow> Rows, TLangua
       Form.setWindowTitle(Caption);
       continue;
     }
-    QWidget* Control = Form.findChild<QWidget*>(QString::fromLatin1(Row.Control));
+    auto* Control = Form.findChild<QWidget*>(QString::fromLatin1(Row.Control));
     Q_ASSERT_X(Control != nullptr, "ApplyCaptionTable", Row.Control);
     if (auto* Group = qobject_cast<TRadioGroup*>(Control)) {
       Group->setTitle(Caption);

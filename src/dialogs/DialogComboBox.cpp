@@ -81,6 +81,7 @@ void TDialogComboBox::SetSentences(const std::vector<std::string>& Sentences, TL
 
 std::vector<std::string> TDialogComboBox::ListedSentences() const {
   std::vector<std::string> Result;
+  Result.reserve(static_cast<std::size_t>(count()));
   for (int I = 0; I < count(); ++I)
     Result.push_back(FromQString(itemText(I)));
   return Result;

@@ -60,6 +60,8 @@ QStringList AllCaptions(const TArgIntForm& Form) {
 }
 
 QStringList ExpectedAboutLines() {
+  // The version and the date are joined to the words before them, not listed apart.
+  // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
   return {"Palaver " PALAVER_EXPECTED_VERSION " - an argument-assistance system",
           "",
           "Version " PALAVER_EXPECTED_RELEASE_DATE,

@@ -36,6 +36,7 @@ TEST(CliProgram, ItsArgumentsOutliveTheApplicationItMakes) {
       "-o",
       Picture};
   std::vector<char*> Argv;
+  Argv.reserve(Words.size() + 1);
   for (std::string& Word : Words)
     Argv.push_back(Word.data());
   Argv.push_back(nullptr);

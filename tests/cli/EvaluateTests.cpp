@@ -87,14 +87,14 @@ QJsonObject ParsedOutput(const TCliResult& Result) {
 
 QStringList Sentences(const QJsonObject& Output) {
   QStringList Result;
-  for (const QJsonValue& S : Output["statements"].toArray())
+  for (const QJsonValue S : Output["statements"].toArray())
     Result << S.toObject()["sentence"].toString();
   return Result;
 }
 
 QStringList ForwardLines(const QJsonObject& Output) {
   QStringList Result;
-  for (const QJsonValue& Line : Output["forward_lines"].toArray())
+  for (const QJsonValue Line : Output["forward_lines"].toArray())
     Result << Line.toString();
   return Result;
 }
@@ -206,7 +206,7 @@ TEST(EvaluateLimits, AReplayPastALimitExitsWithThreeTellsWhyAndPrintsTheStageRea
                             "them back as they were.\n");
   // The rest of the file is kept: the transcript a Save would write is the file itself.
   QString Saved;
-  for (const QJsonValue& Line : Output["transcript"].toArray())
+  for (const QJsonValue Line : Output["transcript"].toArray())
     Saved += Line.toString() + "\r\n";
   EXPECT_EQ(Saved.toStdString(), FullyConnectedTranscript());
   EXPECT_FALSE(Output.contains("cut"));

@@ -98,7 +98,7 @@ TAif ParsedAif(const std::string& Json) {
       QJsonDocument::fromJson(QByteArray::fromStdString(Json), &Error).object();
   EXPECT_EQ(Error.error, QJsonParseError::NoError) << Error.errorString().toStdString();
   TAif Aif;
-  for (const QJsonValue& Value : Root["nodes"].toArray()) {
+  for (const QJsonValue Value : Root["nodes"].toArray()) {
     const QJsonObject Node = Value.toObject();
     const QString Id = Node["nodeID"].toString();
     EXPECT_FALSE(Aif.TypeOf.contains(Id)) << "node ID used twice: " << Id.toStdString();
@@ -107,7 +107,7 @@ TAif ParsedAif(const std::string& Json) {
     Aif.TextOf[Id] = Node["text"].toString();
   }
   QStringList EdgeIds;
-  for (const QJsonValue& Value : Root["edges"].toArray()) {
+  for (const QJsonValue Value : Root["edges"].toArray()) {
     const QJsonObject Edge = Value.toObject();
     EXPECT_FALSE(EdgeIds.contains(Edge["edgeID"].toString()));
     EdgeIds << Edge["edgeID"].toString();
@@ -165,7 +165,7 @@ TEST(ExportAif, KeepsUndercutsAndWarrantsAttachedToTheirStep) {
   // The step faster -> train: its RA-node, with the strike's CA-node against it.
   const QStringList Steps = Aif.To(Faster);
   ASSERT_EQ(Steps.size(), 1);
-  const QString Step = Steps[0];
+  const QString& Step = Steps[0];
   EXPECT_EQ(Aif.TypeOf[Step], "RA");
   EXPECT_EQ(Aif.To(Step), QStringList{Train});
   const QStringList Conflicts = Aif.To(Strike);

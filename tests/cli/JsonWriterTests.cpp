@@ -136,7 +136,7 @@ TEST(DialecticalArgumentJson, DeepNestingDoesNotUseTheCallStack) {
   } Job{Chain.Nodes.back().get(), {}};
   pthread_attr_t Attributes;
   pthread_attr_init(&Attributes);
-  pthread_attr_setstacksize(&Attributes, 128 * 1024);
+  pthread_attr_setstacksize(&Attributes, std::size_t{128} * 1024);
   pthread_t Thread;
   ASSERT_EQ(pthread_create(
                 &Thread, &Attributes,

@@ -20,7 +20,7 @@ class Render : public ::testing::Test {
  protected:
   // Renders the worked example (with the options given) into Name in a fresh directory.
   std::string RenderExample(const std::string& Name, std::vector<std::string> Options = {}) {
-    const std::string Path = Dir.path().toStdString() + "/" + Name;
+    std::string Path = Dir.path().toStdString() + "/" + Name;
     std::vector<std::string> Arguments{"render", DataPath("transcript-worked-example.lin"), "-o",
                                        Path};
     Arguments.insert(Arguments.end(), Options.begin(), Options.end());

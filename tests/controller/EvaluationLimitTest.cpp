@@ -150,12 +150,12 @@ class ReplayLimitTest : public EvaluationLimitTest {
     std::string Bytes;
     for (const std::string& L : Lines)
       Bytes += L + "\r\n";
-    const std::string Path = PathOf("full.lin");
+    std::string Path = PathOf("full.lin");
     WriteBytes(Path, Bytes);
     return Path;
   }
   void Open(const std::string& Path) {
-    Platform.OpenDialogAnswers.push_back(Path);
+    Platform.OpenDialogAnswers.emplace_back(Path);
     Core.Open1Click();
   }
 };
@@ -171,7 +171,7 @@ TEST_F(ReplayLimitTest, OpenStopsAtTheMoveAndKeepsTheRestSoSaveWritesTheSameByte
 
   // The rest of the file, from the refused move's entry to its end, waits as it stands.
   const TLines All = FullyConnected(4);
-  TLines Rest(All.begin() + 5 * Made, All.end());
+  TLines Rest(All.begin() + 5 * static_cast<std::ptrdiff_t>(Made), All.end());
   Rest.insert(Rest.end(), {"CURRENT POSITION", "", "STATEMENT", "  !: later", "", "STATEMENT",
                            "  ?: last", ""});
   EXPECT_EQ(State().ForwardLines, Rest);
@@ -189,7 +189,7 @@ TEST_F(ReplayLimitTest, OpenStopsAtTheMoveAndKeepsTheRestSoSaveWritesTheSameByte
                 "forward moves; Save writes them back as they were. ");
   EXPECT_EQ(Log.Texts().back(), "Message: Evaluation limit; Answer: OK");
 
-  Platform.SaveDialogAnswers.push_back(PathOf("copy.lin"));
+  Platform.SaveDialogAnswers.emplace_back(PathOf("copy.lin"));
   Core.SaveAs1Click();
   EXPECT_EQ(ReadBytes(PathOf("copy.lin")), ReadBytes(Path));
 }
@@ -232,12 +232,12 @@ TEST_F(ReplayLimitTest, ForwardOnTheRestGoesOnToTheFilesOwnMarkerOnceTheMoveFits
 TEST_F(ReplayLimitTest, AppendKeepsTheFilesUnmadeMovesBeforeTheCurrentForwardLines) {
   Core.StatementMove(Issue("first"));
   State().ForwardLines = {"STATEMENT", "  ?: kept", ""};
-  Platform.OpenDialogAnswers.push_back(File());
+  Platform.OpenDialogAnswers.emplace_back(File());
   Core.Append1Click();
   ASSERT_TRUE(Core.LastReplayStop);
   const int Made = Line().ArgumentationMoves.Count() - 1;
   const TLines All = FullyConnected(4);
-  TLines Expected(All.begin() + 5 * Made, All.end());
+  TLines Expected(All.begin() + 5 * static_cast<std::ptrdiff_t>(Made), All.end());
   Expected.insert(Expected.end(), {"STATEMENT", "  ?: kept", ""});
   EXPECT_EQ(State().ForwardLines, Expected);
   EXPECT_FALSE(State().ForwardLinesAreRest);

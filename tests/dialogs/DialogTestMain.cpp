@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   std::vector<char*> Args(argv, argv + argc);
   std::vector<std::string> Chosen;
   if (argc > 1 && Suites().count(argv[1]) != 0) {
-    Chosen.push_back(argv[1]);
+    Chosen.emplace_back(argv[1]);
     Args.erase(Args.begin() + 1);
   } else {
     for (const auto& [Name, Make] : Suites())

@@ -99,6 +99,8 @@ class ExceptionFormTest : public QObject {
     QCOMPARE(World->Transcript().mid(5),
              (QStringList{"EXCEPTION", "  !: e", "CONCLUSION", "  ?: b", "REASON", "  !: a", "",
                           "STATEMENT",
+                          // One line of the transcript, split only to fit here.
+                          // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
                           "  !: (THE STATEMENT THAT e, IS AN EXCEPTION TO THE RULE THAT, IF a, "
                           "THEN b)",
                           ""}));

@@ -42,8 +42,8 @@ class TCaseBuilder {
     const unsigned Count = 2 + Random.Below(5);
     for (unsigned I = 0; I < Count; ++I)
       Plain.emplace_back(Names[I]);
-    if (Random.Chance(20)) Plain.push_back("A");
-    if (Random.Chance(20)) Plain.push_back("a ");
+    if (Random.Chance(20)) Plain.emplace_back("A");
+    if (Random.Chance(20)) Plain.emplace_back("a ");
     Pool = Plain;
     const unsigned Warrants = Random.Below(6);
     for (unsigned I = 0; I < Warrants; ++I)
@@ -122,7 +122,7 @@ class TCaseBuilder {
       } else {
         // An entry cut short, here or at the end of the text.
         static const char* const Keywords[] = {"STATEMENT", "CONCLUSION", "EXCEPTION", "IF"};
-        L.push_back(Keywords[Random.Below(4)]);
+        L.emplace_back(Keywords[Random.Below(4)]);
         if (Random.Chance(50)) L.push_back(Mark(Sentence()));
       }
     }
@@ -175,7 +175,7 @@ class TCaseBuilder {
     } else {
       // A chain of levels, each statement with two reasons that share a reason of their own.
       const unsigned Levels = 2 + Random.Below(7);
-      Plain.push_back("c0");
+      Plain.emplace_back("c0");
       for (unsigned L = 0; L < Levels; ++L) {
         const std::string Top = Plain.back();
         const std::string A = "a" + std::to_string(L);

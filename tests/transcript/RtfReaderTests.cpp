@@ -120,7 +120,7 @@ TEST(RtfToPlainText, NestingHasAHardLimit) {
 
 TEST(RtfToPlainText, ArbitraryBytesNeverCrash) {
   const std::string Document =
-      "{\\rtf1\\ansi{\\fonttbl{\\f0 A;}}\\uc1 a\\'e9\\u8364?{\\*\\x y}\\bin2 {}\\par b}";
+      R"({\rtf1\ansi{\fonttbl{\f0 A;}}\uc1 a\'e9\u8364?{\*\x y}\bin2 {}\par b})";
   for (std::size_t Cut = 0; Cut <= Document.size(); ++Cut)
     (void)RtfToPlainText(Document.substr(0, Cut));
 

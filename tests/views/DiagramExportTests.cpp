@@ -155,6 +155,7 @@ TEST(DiagramSearch, FindsBoxesIgnoringCaseAndAccentsInDrawingOrder) {
   Search.Index(Layout.Picture);
   const auto Sentences = [&](const std::vector<std::size_t>& Found) {
     std::vector<std::string> Texts;
+    Texts.reserve(Found.size());
     for (std::size_t I : Found)
       Texts.push_back(Layout.Picture.Boxes[I].Statement->Sentence);
     return Texts;
