@@ -122,10 +122,14 @@ std::string ArgdownText(const TExportGraph& Graph) {
     }
     const std::string Step = ConnectionTitle(K);
     const std::string Verb = C.Kind == TConnectionKind::Defeating ? " defeats " : " supports ";
-    AppendRelation(Out,
-                   Step + ": S" + Graph.Statements[static_cast<std::size_t>(C.Reason)].Key + Verb +
-                       "S" + Graph.Statements[static_cast<std::size_t>(C.Conclusion)].Key + ".",
-                   Sign, Conclusion);
+    std::string Title = Step;
+    Title += ": S";
+    Title += Graph.Statements[static_cast<std::size_t>(C.Reason)].Key;
+    Title += Verb;
+    Title += "S";
+    Title += Graph.Statements[static_cast<std::size_t>(C.Conclusion)].Key;
+    Title += ".";
+    AppendRelation(Out, Title, Sign, Conclusion);
     AppendRelation(Out, Reason, "+>", Step);
     if (C.Warrant) AppendRelation(Out, StatementTitle(Graph, *C.Warrant), "+>", Step);
     for (std::size_t M = 0; M < C.Exceptions.size(); ++M) {

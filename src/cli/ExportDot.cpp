@@ -20,8 +20,8 @@ std::string DotEscaped(std::string_view Sentence) {
   AppendUtf8Text(Clean, Sentence);
   std::string Out;
   std::size_t LineChars = 0;
-  for (std::size_t I = 0; I < Clean.size(); ++I) {
-    const auto Byte = static_cast<unsigned char>(Clean[I]);
+  for (const char Char : Clean) {
+    const auto Byte = static_cast<unsigned char>(Char);
     const bool Continuation = (Byte & 0xC0) == 0x80;
     if (Byte < 0x20 || Byte == 0x7F || Byte == ' ') {
       if (LineChars >= LabelLineLength) {
@@ -34,7 +34,7 @@ std::string DotEscaped(std::string_view Sentence) {
       continue;
     }
     if (Byte == '"' || Byte == '\\') Out += '\\';
-    Out += Clean[I];
+    Out += Char;
     if (!Continuation) ++LineChars;
   }
   return Out;
