@@ -127,10 +127,7 @@ class TTreeWriter {
       case TPiece::Step:
         return Step(*static_cast<const TDialecticalArgument*>(P.Of), P.Index);
       case TPiece::StepAfterWarrant:
-        W.Key("warrant_unjustified");
-        W.Bool(static_cast<const TStep*>(P.Of)->WarrantUnjustified);
-        W.Key("reason_argument");
-        return;
+        return AfterWarrant(static_cast<const TStep*>(P.Of)->WarrantUnjustified, "reason_argument");
       case TPiece::StepUndercutters:
         W.Key("undercutters");
         W.BeginArray();
@@ -138,10 +135,7 @@ class TTreeWriter {
       case TPiece::Undercutter:
         return Undercutter(*static_cast<const TStep*>(P.Of), P.Index);
       case TPiece::UndercutterAfterWarrant:
-        W.Key("warrant_unjustified");
-        W.Bool(static_cast<const TUndercutter*>(P.Of)->WarrantUnjustified);
-        W.Key("argument");
-        return;
+        return AfterWarrant(static_cast<const TUndercutter*>(P.Of)->WarrantUnjustified, "argument");
       case TPiece::EndListAndObject:
         W.EndArray();
         W.EndObject();
@@ -150,6 +144,14 @@ class TTreeWriter {
         W.EndObject();
         return;
     }
+  }
+
+  // Between a warrant and the dialectical argument that follows it (of a step's reason or of an
+  // undercutter's exception): the warrant's flag and the next key.
+  void AfterWarrant(bool WarrantUnjustified, std::string_view NextKey) {
+    W.Key("warrant_unjustified");
+    W.Bool(WarrantUnjustified);
+    W.Key(NextKey);
   }
 
   // True, and noted, when the trees have taken their bytes: the next thing is left out.
