@@ -308,16 +308,25 @@ void TStageHistory::CutBackTo(TArgumentationStage& Stage) {
     NodeList[static_cast<std::size_t>(N)].Unsettled = false;
   Unsettled.clear();
   // What the later versions worked out is let go first, so that the line does not hold two
-  // expansions of a group at once; the groups keep what the new ones may take over.
+  // expansions of a group at once; the groups keep what the new ones may take over. The count of
+  // what the groups hold starts from the groups of the statements that are left: a group of
+  // statements that later moves added has gone with them.
   std::vector<int> Changed;
+  std::vector<const TCycleGroup*> Held;
   for (std::size_t N = 0; N < NodeList.size(); ++N) {
     TNode& Of = NodeList[N];
+    if (Of.Group) Held.push_back(Of.Group.get());
     if (Of.BuiltAt <= Version) continue;
     Changed.push_back(static_cast<int>(N));
     if (Of.Group) Of.Group->Roots = {};
     Of.Latest = nullptr;
     Of.Stale = true;
   }
+  std::sort(Held.begin(), Held.end());
+  Held.erase(std::unique(Held.begin(), Held.end()), Held.end());
+  HeldGroupArguments = 0;
+  for (const TCycleGroup* G : Held)
+    HeldGroupArguments += G->Count;
   Evaluate(Changed, Version, false);
   WriteAllStatuses = true;
   BindLists(Stage);

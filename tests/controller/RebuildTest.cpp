@@ -44,14 +44,15 @@ void Tree(const TDialecticalArgument& D, std::string& Out) {
   Out += "}";
 }
 
-// What the user can tell of a line: every stage with its statements (numbers, types; statuses
-// for the current one), connections (kinds, exceptions), dialectical arguments and maximal ones,
-// and the transcript with the forward lines.
+// What the user can tell of a line: every stage with what it takes of the limits, its
+// statements (numbers, types; statuses for the current one), connections (kinds, exceptions),
+// dialectical arguments and maximal ones, and the transcript with the forward lines.
 std::string Everything(const TLineOfArgumentation& Line) {
   std::string Out;
   for (int S = 0; S < Line.ArgumentationStages.Count(); ++S) {
     const TArgumentationStage& G = *Line.ArgumentationStages[S];
-    Out += "stage " + std::to_string(S) + ":";
+    // How much of the limits the stage takes.
+    Out += "stage " + std::to_string(S) + " (" + std::to_string(G.CycleGroupArguments()) + "):";
     for (const PStatement& P : G.Statements) {
       Out += " " + P->Id + TypeMark(P->StatementType) + P->Sentence;
       if (&G == Line.CurrentStage.get()) Out += StatusText(P->JustificationStatus);
@@ -331,6 +332,49 @@ TEST_F(ReplayStopTest, AReplayStopsWhereMakingTheMovesOneByOneStops) {
   EXPECT_GE(StoppedAt.size(), 5U);
   EXPECT_TRUE(StoppedAt.count(All));
   EXPECT_TRUE(StoppedAt.count(18));
+}
+
+// A rebuild takes over the stages before the first move it changes: what the later moves had
+// put into cycle groups must not count against the limits of the moves made after it.
+TEST_F(ReplayStopTest, ARebuildOnARebuiltLineStopsWhereAReplayOfItsTextStops) {
+  const auto Statement = [](const std::string& S) { return TLines{"STATEMENT", "  " + S, ""}; };
+  const auto Connect = [](const std::string& R, const std::string& C) {
+    return TLines{"CONCLUSION", "  ?: " + C, "REASON", "  ?: " + R, ""};
+  };
+  // A group of three Issues, and an empty sentence that is a reason for itself.
+  TLines Text;
+  for (const TLines& Move :
+       {Statement("!: S"), Statement("!: (IF c, THEN )"), Connect("c", ""), Statement("!: Rc"),
+        Statement("!: gone"), Connect("i3", "i1"), Connect("", ""), Connect("i1", "i2"),
+        Connect("i3", "i2"), Statement("!: N"), Connect("i1", "i3"), Connect("i2", "i3"),
+        Statement("!: last")})
+    Text.insert(Text.end(), Move.begin(), Move.end());
+  const TEvaluationLimits Limits{64, 4096};
+  Core.SetEvaluationLimits(Limits);
+  Replay(Text);
+  ASSERT_EQ(Line().ArgumentationMoves.Count(), 13);
+  ASSERT_FALSE(Core.LastReplayStop);
+
+  // Both deletions take over the first four moves; the second one's replay meets the group of
+  // the first one's line, which it must not count any more.
+  Platform.Boxes.DefaultAnswer = TAnswer::Yes;
+  Core.RemoveStatement(TStatement("gone", TStatementType::Issue));
+  ASSERT_EQ(Line().ArgumentationMoves.Count(), 12);
+  TReasonConclusion Named;
+  Named.Reason->Sentence = "i3";
+  Named.Conclusion->Sentence = "i1";
+  Core.RemoveReasonConclusion(Named);
+  const std::string Shown = Everything(Line());
+  const TLines File =
+      TranscriptFileLines(Line(), State().ForwardLines, State().ForwardLinesAreRest);
+  EXPECT_EQ(Line().ArgumentationMoves.Count(), 13);
+  EXPECT_FALSE(Core.LastReplayStop);
+
+  Core.NewLineOfArgumentation();
+  Core.SetEvaluationLimits(Limits);
+  Replay(File);
+  EXPECT_EQ(Everything(Line()), Shown);
+  EXPECT_EQ(TranscriptFileLines(Line(), State().ForwardLines, State().ForwardLinesAreRest), File);
 }
 
 }  // namespace
