@@ -110,15 +110,23 @@ void RunCommand(TMainWindowCore& Core, std::uint8_t Byte) {
   }
 }
 
-// Save and Open in memory: the file's lines replayed into a new line must write the same file.
+// Save and Open in memory: the file's lines replayed into a new line must write the same file,
+// and its current stage must take as much of the limits as the one the commands left (when no
+// language switch came after the last move: the warrants recognised can differ).
 void CheckSaveAndOpenAgree(THeadlessPlatform& Platform, TMainWindowCore& Core) {
   const std::vector<std::string> Saved = TranscriptFileLines(
       *State().LineOfArgumentation, State().ForwardLines, State().ForwardLinesAreRest);
+  const bool SameLanguage = State().LineOfArgumentation->Evaluation.Language == State().Language;
+  const std::size_t GroupArguments =
+      State().LineOfArgumentation->CurrentStage->CycleGroupArguments();
   Core.NewLineOfArgumentation();
   Platform.SetTranscriptViewLines(Saved);
   Core.InterpretTranscript();
   if (TranscriptFileLines(*State().LineOfArgumentation, State().ForwardLines,
                           State().ForwardLinesAreRest) != Saved)
+    __builtin_trap();
+  if (SameLanguage &&
+      State().LineOfArgumentation->CurrentStage->CycleGroupArguments() != GroupArguments)
     __builtin_trap();
 }
 
