@@ -11,6 +11,7 @@
 
 #include "app/ProgramDirectory.h"
 #include "app/RunPalaver.h"
+#include "session/ProcessMemory.h"
 #include "views/QtText.h"
 
 namespace {
@@ -20,6 +21,7 @@ constexpr const char* Usage = "Usage: palaver [FILE]\n";
 }  // namespace
 
 int main(int argc, char** argv) {
+  palaver::TuneAllocator();
   QApplication Application(argc, argv);
   // The name only: a display name would be appended to every window title by some platforms,
   // and the titles already begin with "Palaver".

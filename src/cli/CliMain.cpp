@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/CliProgram.h"
+#include "session/ProcessMemory.h"
 
 // A build with the address sanitizer takes everything apart at the end, so that its leak check
 // sees what is left.
@@ -19,6 +20,7 @@
 #endif
 
 int main(int argc, char** argv) {
+  palaver::TuneAllocator();
   const bool LeaveToExit = PALAVER_FREE_AT_EXIT == 0;
   const int Status = palaver::RunPalaverCliProgram(argc, argv, std::cout, std::cerr, LeaveToExit);
   if (!LeaveToExit) return Status;

@@ -1,9 +1,5 @@
 #include "controller/MainWindowCore.h"
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 #include <utility>
 
 #include "session/ProgramState.h"
@@ -30,12 +26,6 @@ void TMainWindowCore::ReplaceLine(const std::string& FileName) {
   auto Line = std::make_shared<TLineOfArgumentation>(*this, Limits);
   Line->FileName = FileName;
   State().LineOfArgumentation = std::move(Line);
-}
-
-void TMainWindowCore::ReturnFreeMemory() {
-#if defined(__GLIBC__)
-  malloc_trim(0);
-#endif
 }
 
 void TMainWindowCore::EnableBackWhenMoves() {

@@ -149,10 +149,6 @@ class TMainWindowCore final : public TLineOfArgumentationHost {
   void OpenChosenFile(const std::string& Path);
   // Open's replay of a file's lines into a new line named FileName (steps after the reading).
   void ReplayFile(const std::string& FileName, std::vector<std::string> Lines);
-  // Once New or Open has let go of a line and the views have let go of its stages, the memory
-  // the line held is given back to the system: a large line, let go, would otherwise keep it
-  // with the program for the rest of its run.
-  static void ReturnFreeMemory();
   // Handles one recovery file left by a program that is gone; false when it asked nothing.
   bool OfferRecoveryFile(int Number);
 

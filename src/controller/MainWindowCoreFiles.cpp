@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "controller/MainWindowCore.h"
+#include "session/ProcessMemory.h"
 #include "session/ProgramState.h"
 #include "session/UserActionLog.h"
 #include "transcript/TranscriptFile.h"
@@ -43,6 +44,7 @@ void TMainWindowCore::ReplayFile(const std::string& FileName, std::vector<std::s
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   InterpretTranscript();
+  // The line let go, and the views' copies of its stages with it (once they show the new one).
   ReturnFreeMemory();
 }
 
@@ -55,6 +57,7 @@ void TMainWindowCore::NewLineOfArgumentation() {
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   Platform.RecoveryDue();
+  // The line let go, and the views' copies of its stages with it (once they show the new one).
   ReturnFreeMemory();
 }
 
