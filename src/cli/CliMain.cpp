@@ -6,22 +6,11 @@
 #include "cli/CliProgram.h"
 #include "session/ProcessMemory.h"
 
-// A build with the address sanitizer takes everything apart at the end, so that its leak check
-// sees what is left.
-#if defined(__SANITIZE_ADDRESS__)
-#define PALAVER_FREE_AT_EXIT 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define PALAVER_FREE_AT_EXIT 1
-#endif
-#endif
-#ifndef PALAVER_FREE_AT_EXIT
-#define PALAVER_FREE_AT_EXIT 0
-#endif
-
 int main(int argc, char** argv) {
   palaver::TuneAllocator();
-  const bool LeaveToExit = PALAVER_FREE_AT_EXIT == 0;
+  // A build with the address sanitizer takes everything apart at the end, so that its leak
+  // check sees what is left.
+  const bool LeaveToExit = PALAVER_ADDRESS_SANITIZER == 0;
   const int Status = palaver::RunPalaverCliProgram(argc, argv, std::cout, std::cerr, LeaveToExit);
   if (!LeaveToExit) return Status;
   // The memory of a large line goes back to the system far faster than object by object.

@@ -44,7 +44,6 @@ void TMainWindowCore::ReplayFile(const std::string& FileName, std::vector<std::s
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   InterpretTranscript();
-  // The line let go, and the views' copies of its stages with it (once they show the new one).
   ReturnFreeMemory();
 }
 
@@ -57,7 +56,6 @@ void TMainWindowCore::NewLineOfArgumentation() {
   Platform.SetBackEnabled(false);
   Platform.SetForwardEnabled(false);
   Platform.RecoveryDue();
-  // The line let go, and the views' copies of its stages with it (once they show the new one).
   ReturnFreeMemory();
 }
 

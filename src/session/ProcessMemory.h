@@ -1,5 +1,18 @@
 #pragma once
 
+// PALAVER_ADDRESS_SANITIZER is 1 in a build with the address sanitizer, whose allocator takes the
+// place of the C library's (and whose leak check wants everything freed at the end), else 0.
+#if defined(__SANITIZE_ADDRESS__)
+#define PALAVER_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PALAVER_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef PALAVER_ADDRESS_SANITIZER
+#define PALAVER_ADDRESS_SANITIZER 0
+#endif
+
 namespace palaver {
 
 // How the program's memory is kept by the C library's allocator.

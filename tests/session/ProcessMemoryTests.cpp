@@ -14,14 +14,6 @@
 namespace palaver {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-#define PALAVER_OWN_ALLOCATOR 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define PALAVER_OWN_ALLOCATOR 1
-#endif
-#endif
-
 // Resident memory of this process in bytes (unused where the test is skipped).
 [[maybe_unused]] std::size_t ResidentBytes() {
   std::ifstream Statm("/proc/self/statm");
@@ -32,7 +24,7 @@ namespace {
 }
 
 TEST(ProcessMemory, FreeSpaceBetweenLiveObjectsGoesBackToTheSystem) {
-#if defined(PALAVER_OWN_ALLOCATOR) || !defined(__GLIBC__)
+#if PALAVER_ADDRESS_SANITIZER || !defined(__GLIBC__)
   GTEST_SKIP() << "only the C library's own allocator keeps free space back";
 #else
   TuneAllocator();
